@@ -1,0 +1,35 @@
+#include "forms.h"
+
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/form_names.h"
+#include "ui/toolkit/icon.h"
+#include "ui/toolkit/toolkit.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    using namespace vintalem::ui;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vintalem"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vintalem"));
+    QApplication::setDesktopFileName(QStringLiteral("vintalem"));
+    // The program ends when its last form is unloaded, not when a window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(defaultFont());
+    QApplication::setWindowIcon(programIcon());
+
+    Toolkit toolkit;
+    registerForms(toolkit.forms());
+    QObject::connect(&toolkit.forms(), &FormRegistry::lastFormUnloaded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+
+    Form* main = toolkit.forms().load(names::zuvo);
+    if (!main)
+        return 1;
+    main->show();
+    const int status = QApplication::exec();
+    // Unloaded forms wait for deferred deletion; finish it before the toolkit goes.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}

@@ -1,0 +1,2 @@
+# Empty dependencies file for tst_main_window.
+# This may be replaced when dependencies are built.

@@ -1,0 +1,22 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/ui/codon_table/codon_table_form.cpp" "ui/codon_table/CMakeFiles/vintalem_codon_table.dir/codon_table_form.cpp.o" "gcc" "ui/codon_table/CMakeFiles/vintalem_codon_table.dir/codon_table_form.cpp.o.d"
+  "/work/main/build/ui/codon_table/vintalem_codon_table_autogen/mocs_compilation.cpp" "ui/codon_table/CMakeFiles/vintalem_codon_table.dir/vintalem_codon_table_autogen/mocs_compilation.cpp.o" "gcc" "ui/codon_table/CMakeFiles/vintalem_codon_table.dir/vintalem_codon_table_autogen/mocs_compilation.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  "/work/main/build/ui/toolkit/CMakeFiles/vintalem_toolkit.dir/DependInfo.cmake"
+  "/work/main/build/core/CMakeFiles/vintalem_core.dir/DependInfo.cmake"
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

@@ -1,0 +1,3 @@
+file(REMOVE_RECURSE
+  "libvintalem_codon_table.a"
+)

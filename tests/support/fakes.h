@@ -1,0 +1,78 @@
+#pragma once
+
+#include "ui/toolkit/toolkit.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace vintalem::test {
+
+// Records every message instead of showing a modal box.
+class RecordingMessages final : public ui::MessageService {
+public:
+    struct Message {
+        QString prompt, title;
+    };
+    void show(const QString& prompt, const QString& title) override;
+
+    std::vector<Message> shown;
+    std::function<void()> whileShown;  // runs "while the box is up"
+};
+
+// A clock that moves only when told to; alarms fire as time passes them.
+class FakeClock final : public ui::Clock {
+public:
+    double secondsSinceMidnight() const override { return now_; }
+    std::uint64_t ticks() const override { return ++ticks_; }
+    std::unique_ptr<ui::Alarm> after(double seconds, std::function<void()> fn) override;
+
+    void advance(double seconds);
+    int pendingAlarms() const;
+
+private:
+    struct Pending {
+        double due;
+        std::function<void()> fn;
+        bool cancelled = false;
+        bool fired = false;
+    };
+    class FakeAlarm;
+
+    double now_ = 36000.0;
+    mutable std::uint64_t ticks_ = 0;
+    std::vector<std::shared_ptr<Pending>> pending_;
+};
+
+// Gives the values it was given, in turn, then repeats the last.
+class ScriptedSource final : public UniformSource {
+public:
+    explicit ScriptedSource(std::vector<float> values) : values_(std::move(values)) {}
+    void randomize() override { ++randomizeCalls; }
+    float next() override;
+
+    int randomizeCalls = 0;
+
+private:
+    std::vector<float> values_;
+    std::size_t next_ = 0;
+};
+
+// A toolkit with all five forms registered, fake messages and a fake clock.
+struct TestToolkit {
+    TestToolkit();
+    ~TestToolkit();
+
+    ui::Toolkit toolkit;
+    RecordingMessages* messages;
+    FakeClock* clock;
+
+    ui::FormRegistry& forms() { return toolkit.forms(); }
+};
+
+// Lets deferred deletions run, so unloaded forms are really gone.
+void flushDeletes();
+
+}  // namespace vintalem::test

@@ -1,0 +1,222 @@
+#include "codon_table_form.h"
+
+#include "core/codon_table.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/form_names.h"
+#include "ui/toolkit/form_registry.h"
+#include "ui/toolkit/twips.h"
+
+#include <QPainter>
+
+namespace vintalem::ui {
+
+namespace {
+constexpr std::array<CodonTableForm::GridLine, 12> kGridLines{{
+    {"Line2", 240, 240, 4920, 240},
+    {"Line8", 240, 4320, 4920, 4320},
+    {"Line3", 240, 240, 240, 4320},
+    {"Line9", 4920, 4320, 4920, 240},
+    {"Line1", 240, 480, 4920, 480},
+    {"Line4", 600, 240, 600, 4320},
+    {"Line12", 1680, 240, 1680, 4320},
+    {"Line11", 2760, 240, 2760, 4320},
+    {"Line10", 3840, 240, 3840, 4320},
+    {"Line5", 240, 1440, 4920, 1440},
+    {"Line6", 240, 2400, 4920, 2400},
+    {"Line7", 240, 3360, 4920, 3360},
+}};
+// The band separators, whose first point's Y tells a cell's second base.
+constexpr const CodonTableForm::GridLine& kLine5 = kGridLines[9];
+constexpr const CodonTableForm::GridLine& kLine6 = kGridLines[10];
+constexpr const CodonTableForm::GridLine& kLine7 = kGridLines[11];
+
+constexpr int cellLeft(int i) { return 1080 + 1080 * (i / 16); }
+constexpr int cellTop(int i) { return 480 + 960 * ((i / 4) % 4) + 240 * (i % 4); }
+
+const QColor kMagenta(255, 0, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kFirstBase(0, 192, 0);
+const QColor kSecondBase(192, 0, 0);
+const QColor kThirdBase(0, 0, 192);
+const QString kBases = QStringLiteral("ACGU");
+
+QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The twelve lines of the grid, painted beneath the labels.
+class GridLines final : public QWidget {
+public:
+    explicit GridLines(QWidget* parent) : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
+        p.setPen(QPen(palette().color(QPalette::WindowText), kTwipsPerPixel, Qt::SolidLine, Qt::SquareCap));
+        // Centre the pen on the pixel the line belongs to, so it stays one sharp pixel wide.
+        p.translate(kTwipsPerPixel / 2.0, kTwipsPerPixel / 2.0);
+        for (const auto& l : kGridLines)
+            p.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
+    }
+};
+
+Label* baseLetter(QWidget* parent, int number, QChar base, const QColor& colour, int left, int top)
+{
+    auto* label = new Label(QString(base), parent);
+    label->setObjectName(QStringLiteral("Label%1").arg(number));
+    label->setFont(boldFont());
+    label->setForeColor(colour);
+    placeTwips(label, left, top, 135, 255);
+    return label;
+}
+}  // namespace
+
+const std::array<CodonTableForm::GridLine, 12>& CodonTableForm::gridLines() { return kGridLines; }
+
+CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella degli Aminoacidi"), 6600, 5010)
+{
+    setFont(defaultFont());
+    QWidget* area = client();
+    auto* lines = new GridLines(area);
+    lines->setGeometry(area->rect());
+
+    for (int f = 0; f < 4; ++f) {
+        baseLetter(area, 1 + f, kBases[f], kFirstBase, 1080 + 1080 * f, 240);
+        baseLetter(area, 5 + f, kBases[f], kSecondBase, 360, 840 + 960 * f);
+    }
+    for (int i = 0; i < kCells; ++i) {
+        baseLetter(area, 9 + i, kBases[i % 4], kThirdBase, 720 + 1080 * (i / 16), cellTop(i));
+
+        auto* cell = new Label(qstr(entry(outcomeOfCell(static_cast<std::size_t>(i))).code), area);
+        cell->setObjectName(QStringLiteral("aminoacido(%1)").arg(i));
+        const auto codon = codonOfCell(static_cast<std::size_t>(i));
+        cell->setAccessibleName(QString::fromLatin1(codon.data(), 3));
+        placeTwips(cell, cellLeft(i), cellTop(i), 375, 255);
+        connect(cell, &Label::clicked, this, [this, i] { aminoacido_Click(i); });
+        aminoacido[i] = cell;
+    }
+
+    Label73 = new Label(QStringLiteral("Scegli l'aminoacido che vuoi codificare:"), area);
+    Label73->setObjectName(QStringLiteral("Label73"));
+    placeTwips(Label73, 5040, 240, 1455, 495);
+
+    Codoni = new QPlainTextEdit(area);
+    Codoni->setObjectName(QStringLiteral("Codoni"));
+    Codoni->setReadOnly(true);
+    Codoni->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Codoni->setBackgroundRole(QPalette::Button);
+    {
+        QPalette p = Codoni->palette();
+        p.setColor(QPalette::Base, p.color(QPalette::Button));
+        Codoni->setPalette(p);
+    }
+    placeTwips(Codoni, 240, 4440, 4695, 495);
+
+    AaList = new ListBox(area);
+    AaList->setObjectName(QStringLiteral("AaList"));
+    AaList->setAccessibleName(QStringLiteral("Aminoacido"));
+    AaList->setSelectionMode(QAbstractItemView::SingleSelection);
+    AaList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    AaList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(AaList, &ListBox::mouseUp, this, &CodonTableForm::AaList_MouseUp);
+    placeTwips(AaList, 5040, 840, 1455, 255);
+    setTabOrder(Codoni, AaList);
+
+    Label75 = new Label(QStringLiteral("I codoni di RNA che codificano per l'aminoacido sono:"), area);
+    Label75->setObjectName(QStringLiteral("Label75"));
+    placeTwips(Label75, 5040, 1320, 1455, 615);
+    Label75->hide();
+
+    Label74 = new Label(QString(), area);
+    Label74->setObjectName(QStringLiteral("Label74"));
+    placeTwips(Label74, 5040, 2160, 1455, 495);
+}
+
+void CodonTableForm::Form_Load()
+{
+    Codoni->setPlainText(QStringLiteral(
+        "La lettera in verde è la prima base del codone, quella in rosso è la seconda, mentre quella in blu è la terza "
+        "ed ultima. Ricordate: il codone è la tripletta di basi azotate dell'RNA che codifica un singolo "
+        "aminoacido."));
+    for (AminoAcidId id : kListOrder)
+        AaList->addItem(qstr(entry(id).italianName));
+    AaList->setCurrentRow(-1);
+}
+
+void CodonTableForm::AaList_MouseUp(int /*Button*/, int /*Shift*/, int /*X*/, int /*Y*/)
+{
+    const QListWidgetItem* item = AaList->currentItem();
+    const int p = item && item->isSelected() ? AaList->currentRow() : -1;
+    if (p >= 0 && p < static_cast<int>(kEntryCount))
+        SelectedCode = qstr(entry(byListIndex(static_cast<std::size_t>(p))).code);
+    const QString code = SelectedCode;
+    Which(code, 1);
+    ListCodons(code);
+}
+
+void CodonTableForm::aminoacido_Click(int Index)
+{
+    const QString code = aminoacido[Index]->text();
+    ListCodons(code);
+    Which(code, 1);
+    AaList->setCurrentRow(ListPositionOf(Index));
+    AaList->scrollToItem(AaList->currentItem());
+}
+
+void CodonTableForm::Which(const QString& AA, quint8 coming)
+{
+    forms().show(names::Atab);
+    ClearHighlight();
+    for (int i = 0; i < kCells; ++i) {
+        if (aminoacido[i]->text() != AA)
+            continue;
+        if (coming != 0) {
+            aminoacido[i]->setForeColor(kMagenta);
+        } else {
+            aminoacido[i]->setForeColor(kYellow);
+            AaList->setCurrentRow(ListPositionOf(i));
+            AaList->scrollToItem(AaList->currentItem());
+        }
+        aminoacido[i]->setFontBold(true);
+    }
+}
+
+void CodonTableForm::ClearHighlight()
+{
+    const QColor buttonText = palette().color(QPalette::ButtonText);
+    for (Label* cell : aminoacido) {
+        cell->setFontBold(false);
+        cell->setForeColor(buttonText);
+    }
+}
+
+int CodonTableForm::ListPositionOf(int cell) const
+{
+    const QString caption = aminoacido[cell]->text();
+    for (std::size_t p = 0; p < kEntryCount; ++p)
+        if (caption == qstr(entry(byListIndex(p)).code))
+            return static_cast<int>(p);
+    return -1;
+}
+
+void CodonTableForm::ListCodons(const QString& code)
+{
+    QString codons;
+    for (int i = 0; i < kCells; ++i) {
+        if (aminoacido[i]->text() != code)
+            continue;
+        const QChar third = kBases[i % 4];
+        const int top = aminoacido[i]->y() * kTwipsPerPixel;
+        const int band = top < kLine5.y1 ? 0 : top < kLine6.y1 ? 1 : top < kLine7.y1 ? 2 : 3;
+        const QChar first = kBases[i / 16];
+        codons += QLatin1Char(' ') + QString(first).toLower() + QString(kBases[band]).toLower() + third.toLower();
+    }
+    Label74->setText(codons);
+    Label75->show();
+}
+
+}  // namespace vintalem::ui

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "core/coding_run.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/services.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace vintalem::ui {
+
+// The main window: the DNA row, the RNA row, both protein rows, the report and the legend.
+class MainForm : public Form {
+    Q_OBJECT
+public:
+    static constexpr int kSlots = static_cast<int>(kCodonCount);
+    static constexpr double kNoteSeconds = 2.0;
+
+    MainForm();
+    ~MainForm() override;
+
+    void Form_Load() override;
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
+
+    // Handlers.
+    void mnuExit_Click();
+    void Atabella_Click();
+    void mnuInformations_Click();
+    void Info_Click();
+    void ChnSeq_Click();
+    void CodProt_Click();
+    void nt_KeyPress(int Index, int& KeyAscii);
+    void nt_Change(int Index);
+    void AA_Click(int Index);
+    void OldAA_Click(int Index);
+
+    // Routines of the game.
+    void GenerateSequence();
+    void ClearProteinSlot(int i);
+    void DecodeCodon(int slot, quint8 isOld, Outcome outcome);
+    void PrepareGlyphBox(int slot, quint8 isOld);
+    void DrawGlyph(AminoAcidId aminoAcid, int slot, quint8 isOld);
+    // One procedure per amino acid, in catalogue order.
+    void DrawAla(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Ala, slot, isOld); }
+    void DrawCys(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Cys, slot, isOld); }
+    void DrawAsp(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Asp, slot, isOld); }
+    void DrawGlu(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Glu, slot, isOld); }
+    void DrawPhe(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Phe, slot, isOld); }
+    void DrawGly(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Gly, slot, isOld); }
+    void DrawHis(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::His, slot, isOld); }
+    void DrawIle(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Ile, slot, isOld); }
+    void DrawLys(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Lys, slot, isOld); }
+    void DrawLeu(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Leu, slot, isOld); }
+    void DrawMet(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Met, slot, isOld); }
+    void DrawAsn(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Asn, slot, isOld); }
+    void DrawPro(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Pro, slot, isOld); }
+    void DrawGln(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Gln, slot, isOld); }
+    void DrawArg(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Arg, slot, isOld); }
+    void DrawSer(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Ser, slot, isOld); }
+    void DrawThr(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Thr, slot, isOld); }
+    void DrawVal(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Val, slot, isOld); }
+    void DrawTrp(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Trp, slot, isOld); }
+    void DrawTyr(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Tyr, slot, isOld); }
+
+    const std::string& referenceSequence() const { return ReferenceSequence; }
+    quint8 silentMutation() const { return silentMutation_; }
+
+    // Controls, named as the game names them.
+    std::array<TextBox*, kSlots> nt{};
+    std::array<QLineEdit*, kSlots> RNA{};
+    std::array<PictureBox*, kSlots> AA{};
+    std::array<Label*, kSlots> naame{};
+    std::array<PictureBox*, kSlots> OldAA{};
+    std::array<Label*, kSlots> OldAaName{};
+    Label* Label3 = nullptr;
+    Label* DNA3 = nullptr;
+    Label* Label1 = nullptr;
+    Label* Label13 = nullptr;
+    Label* Label14 = nullptr;
+    Label* Label15 = nullptr;
+    QPushButton* ChnSeq = nullptr;
+    QPushButton* CodProt = nullptr;
+    QGroupBox* legend = nullptr;
+    Label* Label2 = nullptr;
+    QAction* Atabella = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuInformations = nullptr;
+    QAction* Info = nullptr;
+
+private:
+    void buildRows();
+    void buildLegend();
+    void buildMenus();
+    PictureBox* glyphBox(int slot, quint8 isOld) const { return isOld ? OldAA[slot] : AA[slot]; }
+    Label* nameLabel(int slot, quint8 isOld) const { return isOld ? OldAaName[slot] : naame[slot]; }
+    void TranslateRna(const CodingRunResult& run);
+    bool CheckStopCodon(const CodingRunResult& run);
+    void Report();
+
+    std::string ReferenceSequence;
+    quint8 silentMutation_ = 0;
+    std::unique_ptr<Alarm> noteAlarm_;
+};
+
+}  // namespace vintalem::ui

@@ -1,0 +1,202 @@
+#include "controls.h"
+
+#include "twips.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vintalem::ui {
+
+namespace {
+constexpr int kBackspace = 8;
+
+bool releasedInside(const QWidget* widget, const QMouseEvent* event)
+{
+    return widget->rect().contains(event->position().toPoint());
+}
+}  // namespace
+
+Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent)
+{
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::setForeColor(const QColor& color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+}
+
+QColor Label::foreColor() const { return palette().color(QPalette::WindowText); }
+
+void Label::setFontBold(bool bold)
+{
+    QFont f = font();
+    f.setBold(bold);
+    setFont(f);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && releasedInside(this, event))
+        emit clicked();
+}
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+
+void TextBox::setForeColor(const QColor& color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Text, color);
+    setPalette(p);
+}
+
+QColor TextBox::foreColor() const { return palette().color(QPalette::Text); }
+
+int TextBox::keyAsciiOf(const QKeyEvent& event)
+{
+    const int key = event.key();
+    // Ctrl with a letter types a control character (Ctrl+C is 3), whatever text the platform reports.
+    if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_At && key <= Qt::Key_Underscore)
+        return key - Qt::Key_At;
+    const QString text = event.text();
+    if (text.isEmpty())
+        return 0;
+    const char32_t c = text.toUcs4().value(0);
+    return c <= 0xFFFF ? static_cast<int>(c) : 0xFFFF;  // beyond 16 bits: not a base, dropped anyway
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    const int typed = keyAsciiOf(*event);
+    if (typed == 0 || !keyPress_) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    int keyAscii = typed;
+    keyPress_(keyAscii);
+    event->accept();
+    if (keyAscii == 0)
+        return;
+    if (keyAscii == kBackspace) {
+        QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+        QLineEdit::keyPressEvent(&backspace);
+        return;
+    }
+    if (isReadOnly())
+        return;
+    insert(QString(QChar(static_cast<char16_t>(keyAscii))));  // replaces a selection, honours the length limit
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    // Composed characters are typed too: each goes through KeyPress.
+    if (!keyPress_ || event->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QString accepted;
+    for (char32_t c : event->commitString().toUcs4()) {
+        int keyAscii = c <= 0xFFFF ? static_cast<int>(c) : 0xFFFF;
+        keyPress_(keyAscii);
+        if (keyAscii != 0 && keyAscii != kBackspace)
+            accepted.append(QChar(static_cast<char16_t>(keyAscii)));
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
+}
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
+{
+    setAutoFillBackground(false);
+}
+
+void PictureBox::Cls()
+{
+    if (shapes_.empty())
+        return;
+    shapes_.clear();
+    update();
+}
+
+void PictureBox::drawLine(QPointF from, QPointF to)
+{
+    shapes_.emplace_back(Line{from, to});
+    update();
+}
+
+void PictureBox::drawBox(QPointF corner1, QPointF corner2)
+{
+    shapes_.emplace_back(Box{QRectF(corner1, corner2).normalized(), fillColor_});
+    update();
+}
+
+void PictureBox::drawCircle(QPointF centre, qreal radius)
+{
+    shapes_.emplace_back(Circle{centre, radius, fillColor_});
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.save();
+    p.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
+    p.setPen(QPen(Qt::black, kTwipsPerPixel));  // one logical pixel
+    for (const Shape& shape : shapes_) {
+        if (const auto* line = std::get_if<Line>(&shape)) {
+            p.drawLine(line->from, line->to);
+        } else if (const auto* box = std::get_if<Box>(&shape)) {
+            p.setBrush(box->fill);
+            p.drawRect(box->rect);
+        } else if (const auto* circle = std::get_if<Circle>(&shape)) {
+            p.setBrush(circle->fill);
+            p.drawEllipse(circle->centre, circle->radius, circle->radius);
+        }
+    }
+    p.restore();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QColor(0xA0, 0xA0, 0xA0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QFrame::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && releasedInside(this, event))
+        emit clicked();
+}
+
+void ListBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    const QPoint at = event->position().toPoint();
+    emit mouseUp(static_cast<int>(event->button()), static_cast<int>(event->modifiers()), at.x(), at.y());
+}
+
+Shape::Shape(Kind kind, const QColor& fill, QWidget* parent) : QWidget(parent), kind_(kind), fill_(fill) {}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, kind_ == Circle);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(fill_);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (kind_ == Circle)
+        p.drawEllipse(r);
+    else
+        p.drawRect(r);
+}
+
+}  // namespace vintalem::ui

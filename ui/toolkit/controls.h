@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <functional>
+#include <variant>
+#include <vector>
+
+namespace vintalem::ui {
+
+// A label that wraps its caption at word boundaries, as the fixed layout expects.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(const QString& caption = {}, QWidget* parent = nullptr);
+
+    void setForeColor(const QColor& color);
+    QColor foreColor() const;
+    void setFontBold(bool bold);
+    bool fontBold() const { return font().bold(); }
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A one-line text box whose KeyPress handler sees each typed character first and
+// may replace it, or drop it by setting it to 0.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    using KeyPressHandler = std::function<void(int& keyAscii)>;
+
+    explicit TextBox(QWidget* parent = nullptr);
+
+    void setKeyPress(KeyPressHandler handler) { keyPress_ = std::move(handler); }
+    void setForeColor(const QColor& color);
+    QColor foreColor() const;
+
+    // The character code a key event types, or 0 for a key that types nothing.
+    static int keyAsciiOf(const QKeyEvent& event);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    KeyPressHandler keyPress_;
+};
+
+// A drawing surface in twips that keeps what was drawn as shapes, so it repaints
+// exactly at any pixel ratio until it is cleared.
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    struct Line {
+        QPointF from, to;
+    };
+    struct Box {
+        QRectF rect;
+        QColor fill;
+    };
+    struct Circle {
+        QPointF centre;
+        qreal radius;
+        QColor fill;
+    };
+    using Shape = std::variant<Line, Box, Circle>;
+
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    void Cls();
+    void setFillColor(const QColor& color) { fillColor_ = color; }
+    void drawLine(QPointF from, QPointF to);
+    void drawBox(QPointF corner1, QPointF corner2);
+    void drawCircle(QPointF centre, qreal radius);
+
+    const std::vector<Shape>& shapes() const { return shapes_; }
+    bool isEmpty() const { return shapes_.empty(); }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::vector<Shape> shapes_;
+    QColor fillColor_ = Qt::black;
+};
+
+// A list box that reports the release of a mouse button after it has taken the click.
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    using QListWidget::QListWidget;
+
+signals:
+    void mouseUp(int button, int shift, int x, int y);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A static square or circle with a thin black border, filled solidly.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    enum Kind { Square, Circle };
+    Shape(Kind kind, const QColor& fill, QWidget* parent = nullptr);
+
+    Kind kind() const { return kind_; }
+    QColor fill() const { return fill_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Kind kind_;
+    QColor fill_;
+};
+
+}  // namespace vintalem::ui

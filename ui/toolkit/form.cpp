@@ -1,0 +1,50 @@
+#include "form.h"
+
+#include "form_registry.h"
+#include "icon.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace vintalem::ui {
+
+Form::Form(const QString& name, const QString& caption, int clientWidthTwips, int clientHeightTwips)
+    : name_(name), layout_(new QVBoxLayout(this)), client_(new QWidget(this))
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setWindowIcon(programIcon());
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    layout_->setSizeConstraint(QLayout::SetFixedSize);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
+    layout_->addWidget(client_);
+}
+
+Form::~Form() = default;
+
+QMenuBar* Form::menuBar()
+{
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        layout_->setMenuBar(menuBar_);
+    }
+    return menuBar_;
+}
+
+void Form::Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    // The registry hides and unloads; the widget itself never closes on its own.
+    event->ignore();
+    if (!isEnabled())
+        return;  // a disabled window ignores close requests too
+    if (FormRegistry* registry = FormRegistry::current())
+        registry->unload(name_, FormControlMenu);
+}
+
+}  // namespace vintalem::ui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+class QMenuBar;
+class QVBoxLayout;
+
+namespace vintalem::ui {
+
+// Why a form is being unloaded, as its Form_QueryUnload is told.
+enum UnloadMode : int { FormControlMenu = 0, FormCode = 1 };
+
+// A top-level window with a fixed client area laid out in twips. The registry
+// creates, loads and unloads it; the close box goes through Form_QueryUnload.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    Form(const QString& name, const QString& caption, int clientWidthTwips, int clientHeightTwips);
+    ~Form() override;
+
+    const QString& formName() const { return name_; }
+    QWidget* client() const { return client_; }
+    QMenuBar* menuBar();
+
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload(int& Cancel, int UnloadMode);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QString name_;
+    QVBoxLayout* layout_;
+    QWidget* client_;
+    QMenuBar* menuBar_ = nullptr;
+};
+
+}  // namespace vintalem::ui

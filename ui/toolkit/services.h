@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/sequence.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace vintalem::ui {
+
+// Every message box of the program goes through here, so tests never meet a modal dialog.
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    // Modal, OK only, no icon; returns when the player has closed it.
+    virtual void show(const QString& prompt, const QString& title) = 0;
+};
+
+class QtMessageService final : public MessageService {
+public:
+    void show(const QString& prompt, const QString& title) override;
+};
+
+// Destroying an alarm cancels it.
+class Alarm {
+public:
+    virtual ~Alarm() = default;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual double secondsSinceMidnight() const = 0;
+    // A fine-grained reading that changes between two calls in quick succession, for seeding.
+    virtual std::uint64_t ticks() const = 0;
+    // Calls `fn` once, `seconds` from now, from the event loop.
+    [[nodiscard]] virtual std::unique_ptr<Alarm> after(double seconds, std::function<void()> fn) = 0;
+};
+
+class QtClock final : public Clock {
+public:
+    double secondsSinceMidnight() const override;
+    std::uint64_t ticks() const override;
+    std::unique_ptr<Alarm> after(double seconds, std::function<void()> fn) override;
+};
+
+}  // namespace vintalem::ui
