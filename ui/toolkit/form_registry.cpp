@@ -50,7 +50,7 @@ Form* FormRegistry::load(const QString& name)
     QPointer<Form> form = created.release();  // owned by the registry until unloaded
     forms_[name] = Loaded{form, false};
     form->Form_Load();
-    return form;  // null if its own Form_Load unloaded it
+    return find(name);  // null if its own Form_Load unloaded it
 }
 
 Form* FormRegistry::show(const QString& name)
