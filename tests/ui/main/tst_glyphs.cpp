@@ -1,0 +1,664 @@
+#include "tests/support/fakes.h"
+#include "ui/main/main_form.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/form_names.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QTest>
+
+#include <array>
+#include <cmath>
+#include <memory>
+
+using namespace vintalem;
+using namespace vintalem::ui;
+
+namespace {
+
+using Procedure = void (MainForm::*)(int, quint8);
+
+enum class Geometry { SmallSquare, MediumRect, LargeSquare, SmallCircle, MediumCircle, LargeCircle };
+
+// What each amino acid must look like, written out independently of the catalogue.
+struct Expected {
+    Procedure procedure;
+    AminoAcidId id;
+    const char* code;
+    const char* name;
+    Geometry geometry;
+    QRgb fill;
+};
+
+constexpr QRgb kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF;
+
+const std::array<Expected, 20> kExpected{{
+    {&MainForm::DrawAla, AminoAcidId::Ala, "Ala", "Alanina", Geometry::SmallSquare, kBlue},
+    {&MainForm::DrawCys, AminoAcidId::Cys, "Cys", "Cisteina", Geometry::SmallSquare, kBlue},
+    {&MainForm::DrawAsp, AminoAcidId::Asp, "Asp", "Aspartato", Geometry::SmallCircle, kRed},
+    {&MainForm::DrawGlu, AminoAcidId::Glu, "Glu", "Glutammato", Geometry::MediumCircle, kRed},
+    {&MainForm::DrawPhe, AminoAcidId::Phe, "Phe", "Fenilalanina", Geometry::LargeSquare, kBlue},
+    {&MainForm::DrawGly, AminoAcidId::Gly, "Gly", "Glicina", Geometry::SmallSquare, kBlue},
+    {&MainForm::DrawHis, AminoAcidId::His, "His", "Istidina", Geometry::LargeCircle, kBlue},
+    {&MainForm::DrawIle, AminoAcidId::Ile, "Ile", "Isoleucina", Geometry::LargeSquare, kBlue},
+    {&MainForm::DrawLys, AminoAcidId::Lys, "Lys", "Lisina", Geometry::LargeCircle, kGreen},
+    {&MainForm::DrawLeu, AminoAcidId::Leu, "Leu", "Leucina", Geometry::LargeSquare, kGreen},
+    {&MainForm::DrawMet, AminoAcidId::Met, "Met", "Metionina", Geometry::LargeSquare, kBlue},
+    {&MainForm::DrawAsn, AminoAcidId::Asn, "Asn", "Aspargina", Geometry::MediumCircle, kBlue},
+    {&MainForm::DrawPro, AminoAcidId::Pro, "Pro", "Prolina", Geometry::MediumCircle, kBlue},
+    {&MainForm::DrawGln, AminoAcidId::Gln, "Gln", "Glutammina", Geometry::LargeCircle, kBlue},
+    {&MainForm::DrawArg, AminoAcidId::Arg, "Arg", "Arginina", Geometry::LargeCircle, kGreen},
+    {&MainForm::DrawSer, AminoAcidId::Ser, "Ser", "Serina", Geometry::SmallSquare, kBlue},
+    {&MainForm::DrawThr, AminoAcidId::Thr, "Thr", "Treonina", Geometry::SmallSquare, kBlue},
+    {&MainForm::DrawVal, AminoAcidId::Val, "Val", "Valina", Geometry::MediumRect, kBlue},
+    {&MainForm::DrawTrp, AminoAcidId::Trp, "Trp", "Triptofano", Geometry::LargeCircle, kBlue},
+    {&MainForm::DrawTyr, AminoAcidId::Tyr, "Tyr", "Tirosina", Geometry::LargeCircle, kBlue},
+}};
+
+// Worked positions in the box's twips for a 698 x 359 pixel client area.
+constexpr double kChainY = 204.5;
+const QRectF kSmallSquare(QPointF(124, 154.5), QPointF(224, 254.5));
+const QRectF kMediumRect(QPointF(89, 129.5), QPointF(269, 304.5));
+const QRectF kLargeSquare(QPointF(49, 79.5), QPointF(299, 329.5));
+const QPointF kCircleCentre(164, 201.5);
+
+bool isCircle(Geometry g)
+{
+    return g == Geometry::SmallCircle || g == Geometry::MediumCircle || g == Geometry::LargeCircle;
+}
+QRectF rectOf(Geometry g)
+{
+    return g == Geometry::SmallSquare ? kSmallSquare : g == Geometry::MediumRect ? kMediumRect : kLargeSquare;
+}
+double radiusOf(Geometry g) { return g == Geometry::SmallCircle ? 50 : g == Geometry::MediumCircle ? 100 : 140; }
+
+// The box painted as on a screen of the given pixel ratio.
+QImage renderAt(QWidget* widget, qreal dpr)
+{
+    QImage image(widget->size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::magenta);
+    widget->render(&image);
+    return image;
+}
+
+// Colour at a point given in logical pixels of the box.
+QColor pixel(const QImage& image, double x, double y)
+{
+    const qreal dpr = image.devicePixelRatio();
+    return image.pixelColor(static_cast<int>(std::floor(x * dpr)), static_cast<int>(std::floor(y * dpr)));
+}
+
+bool near(const QColor& a, QRgb b, int tolerance = 3)
+{
+    return std::abs(a.red() - qRed(b)) <= tolerance && std::abs(a.green() - qGreen(b)) <= tolerance
+        && std::abs(a.blue() - qBlue(b)) <= tolerance;
+}
+
+QString describe(const QColor& c) { return c.name(); }
+
+bool isDark(const QColor& c) { return qGray(c.rgb()) < 100; }
+
+#define VERIFY_COLOUR(image, x, y, rgb)                                                                   \
+    do {                                                                                                  \
+        const QColor seen_ = pixel(image, x, y);                                                          \
+        QVERIFY2(near(seen_, rgb), qPrintable(QStringLiteral("at (%1, %2) px, ratio %3: %4, expected %5") \
+                                                  .arg(x).arg(y).arg((image).devicePixelRatio())          \
+                                                  .arg(describe(seen_), QColor(rgb).name())));            \
+    } while (false)
+
+#define VERIFY_DARK(image, x, y)                                                                             \
+    do {                                                                                                     \
+        const QColor seen_ = pixel(image, x, y);                                                             \
+        QVERIFY2(isDark(seen_), qPrintable(QStringLiteral("at (%1, %2) px, ratio %3: %4, expected the line") \
+                                               .arg(x).arg(y).arg((image).devicePixelRatio())                \
+                                               .arg(describe(seen_))));                                      \
+    } while (false)
+
+constexpr QRgb kWhite = 0xFFFFFF;
+constexpr std::array<qreal, 2> kRatios{1.0, 2.0};
+
+// A loaded, shown main window whose protein rows are still empty.
+struct Fixture {
+    test::TestToolkit tk;
+    MainForm* main = nullptr;
+    Fixture()
+    {
+        main = tk.forms().load<MainForm>(names::zuvo);
+        if (main)
+            main->show();
+    }
+};
+
+}  // namespace
+
+class TstGlyphs : public QObject {
+    Q_OBJECT
+private slots:
+    void clientAreaGivesWorkedPositions();
+    void glyphProcedure_data();
+    void glyphProcedure();
+    void decodeShowsNameAndCode_data();
+    void decodeShowsNameAndCode();
+    void alaSquareAndChainLine();
+    void valIsNotSquare();
+    void hisCircleLeavesCornersWhite();
+    void leuAndIleDifferOnlyInColour();
+    void aspSmallRedCircle();
+    void lysGreenCircle();
+    void drawingSurvivesHideShowAndRepaint();
+    void secondGlyphDrawsOverFirst();
+    void oldRowAndNewRowAreIndependent_data();
+    void oldRowAndNewRowAreIndependent();
+    void stopInNewRowClearsLaterSlots();
+    void stopInOldRowTouchesOnlyItsSlot();
+    void stopAtLastSlotClearsNothing();
+    void legendShapes_data();
+    void legendShapes();
+    void legendLabels_data();
+    void legendLabels();
+};
+
+void TstGlyphs::clientAreaGivesWorkedPositions()
+{
+    Fixture f;
+    QVERIFY(f.main);
+    QCOMPARE(f.main->client()->size(), QSize(698, 359));
+    for (int i = 0; i < MainForm::kSlots; ++i) {
+        QCOMPARE(f.main->AA[i]->size(), QSize(25, 25));
+        QCOMPARE(f.main->OldAA[i]->size(), QSize(25, 25));
+    }
+}
+
+void TstGlyphs::glyphProcedure_data()
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < static_cast<int>(kExpected.size()); ++i)
+        QTest::newRow(kExpected[i].code) << i;
+}
+
+void TstGlyphs::glyphProcedure()
+{
+    QFETCH(int, row);
+    const Expected& e = kExpected[row];
+    Fixture f;
+    QVERIFY(f.main);
+    const int slot = 4;
+    (f.main->*e.procedure)(slot, 0);
+
+    PictureBox* box = f.main->AA[slot];
+    QCOMPARE(f.main->naame[slot]->text(), QString::fromLatin1(e.code));
+    QCOMPARE(box->toolTip(), QString::fromUtf8(e.name));
+
+    // The chain line first, then the shape over it.
+    const auto& shapes = box->shapes();
+    QCOMPARE(shapes.size(), std::size_t(2));
+    const auto* line = std::get_if<PictureBox::Line>(&shapes[0]);
+    QVERIFY(line);
+    QCOMPARE(line->from, QPointF(698, kChainY));
+    QCOMPARE(line->to, QPointF(0, kChainY));
+    QPointF centre;
+    if (isCircle(e.geometry)) {
+        const auto* circle = std::get_if<PictureBox::Circle>(&shapes[1]);
+        QVERIFY(circle);
+        QCOMPARE(circle->centre, kCircleCentre);
+        QCOMPARE(circle->radius, radiusOf(e.geometry));
+        QCOMPARE(circle->fill.rgb(), QColor(e.fill).rgb());
+        centre = kCircleCentre;
+    } else {
+        const auto* rect = std::get_if<PictureBox::Box>(&shapes[1]);
+        QVERIFY(rect);
+        QCOMPARE(rect->rect, rectOf(e.geometry));
+        QCOMPARE(rect->fill.rgb(), QColor(e.fill).rgb());
+        centre = rectOf(e.geometry).center();
+    }
+
+    for (qreal dpr : kRatios) {
+        const QImage image = renderAt(box, dpr);
+        // The shape hides the line at its centre.
+        VERIFY_COLOUR(image, centre.x() / 15, centre.y() / 15, e.fill);
+        // Top right corner: beyond every glyph.
+        VERIFY_COLOUR(image, 22.5, 2.5, kWhite);
+        // The line runs on to the right of every glyph, in the pixel row holding y = 204.5 twips.
+        VERIFY_DARK(image, 22.5, kChainY / 15);
+        VERIFY_COLOUR(image, 22.5, kChainY / 15 - 2, kWhite);
+        VERIFY_COLOUR(image, 22.5, kChainY / 15 + 2, kWhite);
+    }
+}
+
+void TstGlyphs::decodeShowsNameAndCode_data()
+{
+    glyphProcedure_data();
+}
+
+void TstGlyphs::decodeShowsNameAndCode()
+{
+    QFETCH(int, row);
+    const Expected& e = kExpected[row];
+    Fixture f;
+    QVERIFY(f.main);
+    const int slot = row;  // a different slot for each amino acid
+    const int elsewhere = (row + 10) % MainForm::kSlots;
+    f.main->DecodeCodon(slot, 0, e.id);
+    f.main->DecodeCodon(slot, 1, e.id);
+    (f.main->*e.procedure)(elsewhere, 0);  // reference drawing
+
+    QCOMPARE(f.main->naame[slot]->text(), QString::fromLatin1(e.code));
+    QCOMPARE(f.main->AA[slot]->toolTip(), QString::fromUtf8(e.name));
+    QCOMPARE(f.main->OldAaName[slot]->text(), QString::fromLatin1(e.code));
+    QCOMPARE(f.main->OldAA[slot]->toolTip(), QString::fromUtf8(e.name));
+    // Both rows show the same caption, which the report compares.
+    QCOMPARE(f.main->naame[slot]->text(), f.main->OldAaName[slot]->text());
+    // The look-up draws exactly what the procedure draws.
+    const QImage reference = renderAt(f.main->AA[elsewhere], 1);
+    QCOMPARE(renderAt(f.main->AA[slot], 1), reference);
+    QCOMPARE(renderAt(f.main->OldAA[slot], 1), reference);
+}
+
+void TstGlyphs::alaSquareAndChainLine()
+{
+    Fixture f;
+    QVERIFY(f.main);
+    f.main->DrawAla(0, 0);
+    QCOMPARE(f.main->naame[0]->text(), QStringLiteral("Ala"));
+    QCOMPARE(f.main->AA[0]->toolTip(), QStringLiteral("Alanina"));
+    // Square (124, 154.5)-(224, 254.5) twips: (8.27, 10.3)-(14.93, 16.97) px.
+    for (qreal dpr : kRatios) {
+        const QImage image = renderAt(f.main->AA[0], dpr);
+        VERIFY_COLOUR(image, 9.5, 11.5, kBlue);    // near the top left corner
+        VERIFY_COLOUR(image, 13.5, 15.5, kBlue);   // near the bottom right corner
+        VERIFY_COLOUR(image, 11.5, 13.5, kBlue);   // where the line would run
+        VERIFY_COLOUR(image, 6.5, 8.5, kWhite);    // beyond the top left corner
+        VERIFY_COLOUR(image, 16.5, 18.5, kWhite);  // beyond the bottom right corner
+        VERIFY_COLOUR(image, 11.5, 8.5, kWhite);   // above
+        VERIFY_COLOUR(image, 11.5, 18.5, kWhite);  // below
+        // The chain line at x = 30 twips, left of the square, and right of it.
+        VERIFY_DARK(image, 30.0 / 15, kChainY / 15);
+        VERIFY_DARK(image, 17.5, kChainY / 15);
+        VERIFY_COLOUR(image, 30.0 / 15, kChainY / 15 - 2, kWhite);
+        VERIFY_COLOUR(image, 30.0 / 15, kChainY / 15 + 2, kWhite);
+    }
+    // At ratio 2 the 1-pixel line covers one device row completely.
+    const QImage sharp = renderAt(f.main->AA[0], 2);
+    QVERIFY2(near(sharp.pixelColor(4, 27), 0x000000, 8), qPrintable(describe(sharp.pixelColor(4, 27))));
+}
+
+void TstGlyphs::valIsNotSquare()
+{
+    Fixture f;
+    QVERIFY(f.main);
+    f.main->DrawVal(2, 0);
+    const auto& shapes = f.main->AA[2]->shapes();
+    QCOMPARE(shapes.size(), std::size_t(2));
+    const auto* rect = std::get_if<PictureBox::Box>(&shapes[1]);
+    QVERIFY(rect);
+    QCOMPARE(rect->rect.width(), 180.0);
+    QCOMPARE(rect->rect.height(), 175.0);
+    QCOMPARE(rect->rect.topLeft(), QPointF(89, 129.5));
+    // (89, 129.5)-(269, 304.5) twips: (5.93, 8.63)-(17.93, 20.3) px.
+    for (qreal dpr : kRatios) {
+        const QImage image = renderAt(f.main->AA[2], dpr);
+        VERIFY_COLOUR(image, 7.5, 10.5, kBlue);
+        VERIFY_COLOUR(image, 16.5, 10.5, kBlue);
+        VERIFY_COLOUR(image, 7.5, 18.5, kBlue);
+        VERIFY_COLOUR(image, 16.5, 18.5, kBlue);
+        VERIFY_COLOUR(image, 4.5, 12.5, kWhite);   // left of it
+        VERIFY_COLOUR(image, 19.5, 12.5, kWhite);  // right of it
+        VERIFY_COLOUR(image, 11.5, 7.5, kWhite);   // above
+        VERIFY_COLOUR(image, 11.5, 21.5, kWhite);  // below
+    }
+}
+
+void TstGlyphs::hisCircleLeavesCornersWhite()
+{
+    Fixture f;
+    QVERIFY(f.main);
+    f.main->DrawHis(9, 0);
+    QCOMPARE(f.main->naame[9]->text(), QStringLiteral("His"));
+    QCOMPARE(f.main->AA[9]->toolTip(), QStringLiteral("Istidina"));
+    // Centre (164, 201.5) twips, radius 140: (10.93, 13.43) px, radius 9.33.
+    for (qreal dpr : kRatios) {
+        const QImage image = renderAt(f.main->AA[9], dpr);
+        VERIFY_COLOUR(image, 10.5, 13.5, kBlue);
+        VERIFY_COLOUR(image, 3.5, 13.5, kBlue);   // near the left end
+        VERIFY_COLOUR(image, 18.5, 13.5, kBlue);  // near the right end
+        VERIFY_COLOUR(image, 10.5, 5.5, kBlue);   // near the top
+        VERIFY_COLOUR(image, 10.5, 21.5, kBlue);  // near the bottom
+        // Inside the bounding square, outside the circle.
+        VERIFY_COLOUR(image, 2.5, 4.5, kWhite);
+        VERIFY_COLOUR(image, 18.5, 4.5, kWhite);
+        VERIFY_COLOUR(image, 2.5, 21.5, kWhite);
+        VERIFY_COLOUR(image, 18.5, 21.5, kWhite);
+    }
+}
+
+void TstGlyphs::leuAndIleDifferOnlyInColour()
+{
+    Fixture f;
+    QVERIFY(f.main);
+    f.main->DrawLeu(3, 0);
+    f.main->DrawIle(4, 0);
+    const auto* leu = std::get_if<PictureBox::Box>(&f.main->AA[3]->shapes().at(1));
+    const auto* ile = std::get_if<PictureBox::Box>(&f.main->AA[4]->shapes().at(1));
+    QVERIFY(leu && ile);
+    QCOMPARE(leu->rect, ile->rect);
+    QCOMPARE(leu->rect, kLargeSquare);
+    // (49, 79.5)-(299, 329.5) twips: (3.27, 5.3)-(19.93, 21.97) px.
+    for (qreal dpr : kRatios) {
+        const QImage green = renderAt(f.main->AA[3], dpr);
+        const QImage blue = renderAt(f.main->AA[4], dpr);
+        for (const QPointF p : {QPointF(4.5, 6.5), QPointF(18.5, 20.5), QPointF(11.5, 13.5), QPointF(18.5, 6.5)}) {
+            VERIFY_COLOUR(green, p.x(), p.y(), kGreen);
+            VERIFY_COLOUR(blue, p.x(), p.y(), kBlue);
+        }
+        for (const QPointF p : {QPointF(1.5, 3.5), QPointF(21.5, 22.5), QPointF(11.5, 3.5)}) {
+            VERIFY_COLOUR(green, p.x(), p.y(), kWhite);
+            VERIFY_COLOUR(blue, p.x(), p.y(), kWhite);
+        }
+    }
+    QCOMPARE(f.main->naame[3]->text(), QStringLiteral("Leu"));
+    QCOMPARE(f.main->naame[4]->text(), QStringLiteral("Ile"));
+}
+
+void TstGlyphs::aspSmallRedCircle()
+{
+    Fixture f;
+    QVERIFY(f.main);
+    f.main->DrawAsp(11, 0);
+    QCOMPARE(f.main->naame[11]->text(), QStringLiteral("Asp"));
+    QCOMPARE(f.main->AA[11]->toolTip(), QStringLiteral("Aspartato"));
+    // Centre (10.93, 13.43) px, radius 3.33.
+    for (qreal dpr : kRatios) {
+        const QImage image = renderAt(f.main->AA[11], dpr);
+        VERIFY_COLOUR(image, 10.5, 13.5, kRed);
+        VERIFY_COLOUR(image, 9.5, 12.5, kRed);
+        VERIFY_COLOUR(image, 10.5, 8.5, kWhite);   // above it
+        VERIFY_COLOUR(image, 10.5, 18.5, kWhite);  // below it
+        VERIFY_DARK(image, 3.5, kChainY / 15);     // the line left of it
+        VERIFY_DARK(image, 18.5, kChainY / 15);    // and right of it
+    }
+}
+
+void TstGlyphs::lysGreenCircle()
+{
+    Fixture f;
+    QVERIFY(f.main);
+    f.main->DrawLys(6, 0);
+    QCOMPARE(f.main->naame[6]->text(), QStringLiteral("Lys"));
+    QCOMPARE(f.main->AA[6]->toolTip(), QStringLiteral("Lisina"));
+    for (qreal dpr : kRatios) {
+        const QImage image = renderAt(f.main->AA[6], dpr);
+        VERIFY_COLOUR(image, 10.5, 13.5, kGreen);
+        VERIFY_COLOUR(image, 3.5, 13.5, kGreen);
+        VERIFY_COLOUR(image, 2.5, 4.5, kWhite);
+        VERIFY_COLOUR(image, 18.5, 21.5, kWhite);
+    }
+}
+
+void TstGlyphs::drawingSurvivesHideShowAndRepaint()
+{
+    Fixture f;
+    QVERIFY(f.main);
+    f.main->DrawAla(0, 0);
+    f.main->DrawGln(0, 1);
+    const QImage before = renderAt(f.main->AA[0], 1);
+    const QImage beforeOld = renderAt(f.main->OldAA[0], 2);
+    f.main->hide();
+    QVERIFY(!f.main->AA[0]->isVisible());
+    f.main->show();
+    f.main->repaint();
+    QCoreApplication::processEvents();
+    QCOMPARE(renderAt(f.main->AA[0], 1), before);
+    QCOMPARE(renderAt(f.main->OldAA[0], 2), beforeOld);
+    // What a screen would show: the window's own grab holds the glyph too.
+    const QImage shown = f.main->AA[0]->grab().toImage();
+    QVERIFY(near(shown.pixelColor(11, 13), kBlue));
+    QVERIFY(near(shown.pixelColor(4, 4), kWhite));
+    QCOMPARE(f.main->AA[0]->shapes().size(), std::size_t(2));
+}
+
+void TstGlyphs::secondGlyphDrawsOverFirst()
+{
+    Fixture f;
+    QVERIFY(f.main);
+    f.main->DrawPhe(8, 0);
+    f.main->DrawAsp(8, 0);
+    QCOMPARE(f.main->AA[8]->shapes().size(), std::size_t(4));
+    QCOMPARE(f.main->naame[8]->text(), QStringLiteral("Asp"));
+    QCOMPARE(f.main->AA[8]->toolTip(), QStringLiteral("Aspartato"));
+    for (qreal dpr : kRatios) {
+        const QImage image = renderAt(f.main->AA[8], dpr);
+        VERIFY_COLOUR(image, 10.5, 13.5, kRed);   // the later circle on top
+        VERIFY_COLOUR(image, 5.5, 7.5, kBlue);    // the earlier square around it
+        VERIFY_COLOUR(image, 17.5, 19.5, kBlue);
+        VERIFY_COLOUR(image, 17.5, 7.5, kBlue);
+        VERIFY_COLOUR(image, 1.5, 3.5, kWhite);
+    }
+}
+
+void TstGlyphs::oldRowAndNewRowAreIndependent_data()
+{
+    QTest::addColumn<quint8>("isOld");
+    QTest::newRow("previous row") << quint8(1);
+    QTest::newRow("new row") << quint8(0);
+    QTest::newRow("any non-zero flag") << quint8(7);
+}
+
+void TstGlyphs::oldRowAndNewRowAreIndependent()
+{
+    QFETCH(quint8, isOld);
+    Fixture f;
+    QVERIFY(f.main);
+    const int slot = 13;
+    f.main->DrawTrp(slot, isOld);
+    f.main->DecodeCodon(slot + 1, isOld, AminoAcidId::Glu);
+
+    for (int i = 0; i < MainForm::kSlots; ++i) {
+        const bool drawn = i == slot || i == slot + 1;
+        PictureBox* target = isOld ? f.main->OldAA[i] : f.main->AA[i];
+        PictureBox* other = isOld ? f.main->AA[i] : f.main->OldAA[i];
+        Label* targetName = isOld ? f.main->OldAaName[i] : f.main->naame[i];
+        Label* otherName = isOld ? f.main->naame[i] : f.main->OldAaName[i];
+        QCOMPARE(target->isEmpty(), !drawn);
+        QVERIFY(other->isEmpty());
+        QCOMPARE(other->toolTip(), QString());
+        QCOMPARE(otherName->text(), QString());
+        if (!drawn) {
+            QCOMPARE(targetName->text(), QString());
+            QCOMPARE(target->toolTip(), QString());
+        }
+        const QImage image = renderAt(other, 1);
+        VERIFY_COLOUR(image, 10.5, 13.5, kWhite);
+        VERIFY_COLOUR(image, 3.5, kChainY / 15, kWhite);
+    }
+    PictureBox* trp = isOld ? f.main->OldAA[slot] : f.main->AA[slot];
+    QCOMPARE((isOld ? f.main->OldAaName[slot] : f.main->naame[slot])->text(), QStringLiteral("Trp"));
+    QCOMPARE(trp->toolTip(), QStringLiteral("Triptofano"));
+    VERIFY_COLOUR(renderAt(trp, 1), 10.5, 13.5, kBlue);
+    QCOMPARE((isOld ? f.main->OldAaName[slot + 1] : f.main->naame[slot + 1])->text(), QStringLiteral("Glu"));
+}
+
+void TstGlyphs::stopInNewRowClearsLaterSlots()
+{
+    Fixture f;
+    QVERIFY(f.main);
+    for (int i = 0; i < MainForm::kSlots; ++i) {
+        f.main->DrawMet(i, 0);
+        f.main->DrawLys(i, 1);
+    }
+    const int stop = 5;
+    f.main->ClearProteinSlot(stop);
+    f.main->DecodeCodon(stop, 0, AminoAcidId::Stop);
+
+    QCOMPARE(f.main->AA[stop]->toolTip(), QStringLiteral("STOP"));
+    QCOMPARE(f.main->naame[stop]->text(), QStringLiteral("Stop"));
+    QVERIFY(f.main->AA[stop]->isEmpty());
+    for (qreal dpr : kRatios) {
+        const QImage image = renderAt(f.main->AA[stop], dpr);
+        VERIFY_COLOUR(image, 11.5, 13.5, kWhite);
+        VERIFY_COLOUR(image, 3.5, kChainY / 15, kWhite);  // no chain line either
+    }
+    for (int i = 0; i < stop; ++i) {
+        QCOMPARE(f.main->naame[i]->text(), QStringLiteral("Met"));
+        QCOMPARE(f.main->AA[i]->toolTip(), QStringLiteral("Metionina"));
+        QVERIFY(!f.main->AA[i]->isEmpty());
+    }
+    for (int i = stop + 1; i < MainForm::kSlots; ++i) {
+        QVERIFY(f.main->AA[i]->isEmpty());
+        QCOMPARE(f.main->AA[i]->toolTip(), QString());
+        QCOMPARE(f.main->naame[i]->text(), QString());
+        VERIFY_COLOUR(renderAt(f.main->AA[i], 1), 11.5, 13.5, kWhite);
+    }
+    for (int i = 0; i < MainForm::kSlots; ++i) {
+        QCOMPARE(f.main->OldAaName[i]->text(), QStringLiteral("Lys"));
+        QCOMPARE(f.main->OldAA[i]->toolTip(), QStringLiteral("Lisina"));
+        VERIFY_COLOUR(renderAt(f.main->OldAA[i], 1), 10.5, 13.5, kGreen);
+    }
+}
+
+void TstGlyphs::stopInOldRowTouchesOnlyItsSlot()
+{
+    Fixture f;
+    QVERIFY(f.main);
+    for (int i = 0; i < MainForm::kSlots; ++i) {
+        f.main->DrawSer(i, 0);
+        f.main->DrawArg(i, 1);
+    }
+    f.main->DecodeCodon(7, 1, AminoAcidId::Stop);
+
+    QCOMPARE(f.main->OldAA[7]->toolTip(), QStringLiteral("STOP"));
+    QCOMPARE(f.main->OldAaName[7]->text(), QStringLiteral("Stop"));
+    // The picture is left as it was.
+    VERIFY_COLOUR(renderAt(f.main->OldAA[7], 1), 10.5, 13.5, kGreen);
+    for (int i = 0; i < MainForm::kSlots; ++i) {
+        QCOMPARE(f.main->naame[i]->text(), QStringLiteral("Ser"));
+        QCOMPARE(f.main->AA[i]->toolTip(), QStringLiteral("Serina"));
+        QVERIFY(!f.main->AA[i]->isEmpty());
+        if (i != 7) {
+            QCOMPARE(f.main->OldAaName[i]->text(), QStringLiteral("Arg"));
+            QCOMPARE(f.main->OldAA[i]->toolTip(), QStringLiteral("Arginina"));
+        }
+    }
+}
+
+void TstGlyphs::stopAtLastSlotClearsNothing()
+{
+    Fixture f;
+    QVERIFY(f.main);
+    for (int i = 0; i < MainForm::kSlots; ++i)
+        f.main->DrawGly(i, 0);
+    f.main->ClearProteinSlot(19);
+    f.main->DecodeCodon(19, 0, AminoAcidId::Stop);
+    QCOMPARE(f.main->naame[19]->text(), QStringLiteral("Stop"));
+    QCOMPARE(f.main->AA[19]->toolTip(), QStringLiteral("STOP"));
+    for (int i = 0; i < 19; ++i) {
+        QCOMPARE(f.main->naame[i]->text(), QStringLiteral("Gly"));
+        QVERIFY(!f.main->AA[i]->isEmpty());
+    }
+}
+
+void TstGlyphs::legendShapes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QColor>("fill");
+    const QColor white(255, 255, 255);
+    QTest::newRow("Shape1") << "Shape1" << int(Shape::Square) << QRect(120, 240, 255, 255) << white;
+    QTest::newRow("Shape2") << "Shape2" << int(Shape::Circle) << QRect(1440, 240, 255, 255) << white;
+    QTest::newRow("Shape6") << "Shape6" << int(Shape::Square) << QRect(2640, 240, 255, 255) << white;
+    QTest::newRow("Shape7") << "Shape7" << int(Shape::Square) << QRect(3840, 240, 200, 200) << white;
+    QTest::newRow("Shape8") << "Shape8" << int(Shape::Square) << QRect(5040, 240, 135, 135) << white;
+    QTest::newRow("Shape3") << "Shape3" << int(Shape::Square) << QRect(6120, 240, 255, 255) << QColor(0, 255, 0);
+    QTest::newRow("Shape4") << "Shape4" << int(Shape::Square) << QRect(7320, 240, 255, 255) << QColor(255, 0, 0);
+    QTest::newRow("Shape5") << "Shape5" << int(Shape::Square) << QRect(8400, 240, 255, 255) << QColor(0, 0, 255);
+}
+
+void TstGlyphs::legendShapes()
+{
+    QFETCH(QString, name);
+    QFETCH(int, kind);
+    QFETCH(QRect, twips);
+    QFETCH(QColor, fill);
+    Fixture f;
+    QVERIFY(f.main);
+    Frame* legend = f.main->legend;
+    QVERIFY(legend);
+    QCOMPARE(legend->caption(), QStringLiteral("Legenda"));
+    QCOMPARE(legend->geometry(), QRect(720 / 15, 3720 / 15, 9615 / 15, 1575 / 15));
+    QCOMPARE(legend->findChildren<Shape*>().size(), 8);
+
+    auto* shape = legend->findChild<Shape*>(name);
+    QVERIFY(shape);
+    QCOMPARE(shape->parentWidget(), legend);
+    QCOMPARE(int(shape->kind()), kind);
+    QCOMPARE(shape->fill(), fill);
+    QCOMPARE(shape->geometry(),
+             QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+    QVERIFY(shape->isVisible());
+    for (qreal dpr : kRatios) {
+        const QImage image = renderAt(shape, dpr);
+        const double c = shape->width() / 2.0;
+        VERIFY_COLOUR(image, c, c, fill.rgb() & 0xFFFFFF);
+        if (kind == Shape::Square)
+            VERIFY_DARK(image, 0.5, c + 2);  // the thin black border
+    }
+}
+
+void TstGlyphs::legendLabels_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Label8") << "Label8" << QRect(480, 240, 855, 255) << "aa apolare";
+    QTest::newRow("Label7") << "Label7" << QRect(1800, 240, 735, 255) << "aa polare";
+    QTest::newRow("Label9") << "Label9" << QRect(3000, 240, 735, 255) << "aa grande";
+    QTest::newRow("Label10") << "Label10" << QRect(4200, 240, 735, 255) << "aa medio";
+    QTest::newRow("Label11") << "Label11" << QRect(5280, 240, 735, 255) << "aa piccolo";
+    QTest::newRow("Label5") << "Label5" << QRect(6480, 240, 735, 255) << "aa basico";
+    QTest::newRow("Label4") << "Label4" << QRect(7680, 240, 615, 255) << "aa acido";
+    QTest::newRow("Label6") << "Label6" << QRect(8760, 240, 735, 255) << "aa neutro";
+    QTest::newRow("Label12") << "Label12" << QRect(8280, 0, 1215, 255) << "aa = aminoacido";
+    QTest::newRow("Label2")
+        << "Label2" << QRect(120, 600, 9375, 855)
+        << QStringLiteral(
+               "Un aminoacido può avere diverse caratteristiche: può essere polare o apolare (avere cioè più o meno "
+               "affinità per l'acqua), avere dimensioni differenti, essere acido, neutro o basico (possedere, cioè, "
+               "delle cariche sulla sua superficie). Tutto ciò determina in maniera significativa le funzionalità "
+               "finali della proteina a cui appartiene. Cambiando all'interno della proteina un singolo aminoacido "
+               "con caratteristiche differenti possiamo ottenere una proteina con una funzionalità leggermente o "
+               "completamente diversa.");
+}
+
+void TstGlyphs::legendLabels()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, text);
+    Fixture f;
+    QVERIFY(f.main);
+    Frame* legend = f.main->legend;
+    QCOMPARE(legend->findChildren<Label*>().size(), 10);
+    auto* label = legend->findChild<Label*>(name);
+    QVERIFY(label);
+    QCOMPARE(label->parentWidget(), legend);
+    QCOMPARE(label->text(), text);
+    QCOMPARE(label->geometry(),
+             QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+    QVERIFY(label->wordWrap());
+    QVERIFY(!label->font().bold());
+    QCOMPARE(label->frameShape(), QFrame::NoFrame);
+    // Word-wrapped in its own width, the text must fit its height.
+    const QRect area = label->contentsRect();
+    const QRect needed = QFontMetrics(label->font())
+                             .boundingRect(QRect(0, 0, area.width(), area.height()),
+                                           Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+    QVERIFY2(needed.height() <= area.height() && needed.width() <= area.width(),
+             qPrintable(QStringLiteral("needs %1 x %2 px, has %3 x %4")
+                            .arg(needed.width()).arg(needed.height()).arg(area.width()).arg(area.height())));
+    if (name == QLatin1String("Label2"))
+        QCOMPARE(label, f.main->Label2);
+}
+
+QTEST_MAIN(TstGlyphs)
+#include "tst_glyphs.moc"
