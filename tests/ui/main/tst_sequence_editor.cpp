@@ -1,0 +1,424 @@
+#include "tests/support/fakes.h"
+#include "ui/main/main_form.h"
+#include "ui/toolkit/form_names.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+
+using namespace vintalem;
+using namespace vintalem::ui;
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+
+MainForm* openMain(test::TestToolkit& tk)
+{
+    auto* main = tk.forms().load<MainForm>(names::zuvo);
+    if (main)
+        main->show();
+    return main;
+}
+
+// Empties a box the way a player does: End, then Backspace until nothing is left.
+void eraseByKeys(TextBox* box)
+{
+    QTest::keyClick(box, Qt::Key_End);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(box, Qt::Key_Backspace);
+}
+
+// Puts a text into a box and the cursor after it.
+void prepare(TextBox* box, const QString& text)
+{
+    box->setText(text);
+    box->deselect();
+    box->setCursorPosition(static_cast<int>(text.size()));
+}
+
+bool anyPixel(const QImage& image, const std::function<bool(QColor)>& match)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (match(image.pixelColor(x, y)))
+                return true;
+    return false;
+}
+
+bool reddish(QColor c) { return c.red() > 180 && c.green() < 90 && c.blue() < 90; }
+bool darkGrey(QColor c) { return c.red() < 90 && c.green() < 90 && c.blue() < 90; }
+
+}  // namespace
+
+class TstSequenceEditor : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void typedCharacter_data();
+    void typedCharacter();
+    void capitalGIntoEmptyBoxGivesRedLowerCase();
+    void threeBasesGiveBlackCodon();
+    void fourthBaseRefusedWithoutSelection();
+    void baseReplacesSelection();
+    void otherKeysLeaveBoxUnchanged_data();
+    void otherKeysLeaveBoxUnchanged();
+    void composedCharactersAreFilteredToo();
+    void backspaceTurnsCodonRed();
+    void clipboardAndUndoKeysDoNothing();
+    void navigationAndDeleteWorkAsUsual();
+    void pasteIsCutToThreeAndColouredByLength();
+    void colourIsPainted();
+    void editingTouchesNeitherRnaNorReference();
+    void changeSequenceMakesEveryBoxBlack();
+};
+
+void TstSequenceEditor::initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+void TstSequenceEditor::cleanup() { test::flushDeletes(); }
+
+void TstSequenceEditor::typedCharacter_data()
+{
+    QTest::addColumn<char>("typed");
+    QTest::addColumn<QString>("expected");  // after typing into "ta"
+
+    for (char base : {'a', 'c', 'g', 't'}) {
+        QTest::addRow("%c", base) << base << QStringLiteral("ta") + QChar::fromLatin1(base);
+        const char capital = static_cast<char>(base - 32);
+        QTest::addRow("%c", capital) << capital << QStringLiteral("ta") + QChar::fromLatin1(base);
+    }
+    // Every other printable character, "u" and "U" among them, is dropped.
+    for (char c = 32; c < 127; ++c) {
+        if (QByteArrayView("acgtACGT").contains(c))
+            continue;
+        QTest::addRow("code %d", int(c)) << c << QStringLiteral("ta");
+    }
+}
+
+void TstSequenceEditor::typedCharacter()
+{
+    QFETCH(char, typed);
+    QFETCH(QString, expected);
+
+    test::TestToolkit tk;
+    MainForm* main = openMain(tk);
+    TextBox* box = main->nt[5];
+    prepare(box, QStringLiteral("ta"));
+    QTest::keyClick(box, typed);
+    QCOMPARE(box->text(), expected);
+    QCOMPARE(box->foreColor(), expected.size() == 3 ? kBlack : kRed);
+}
+
+void TstSequenceEditor::capitalGIntoEmptyBoxGivesRedLowerCase()
+{
+    test::TestToolkit tk;
+    MainForm* main = openMain(tk);
+    TextBox* box = main->nt[0];
+    eraseByKeys(box);
+    QCOMPARE(box->text(), QString());
+    QCOMPARE(box->foreColor(), kRed);
+
+    QTest::keyClick(box, 'G');
+    QCOMPARE(box->text(), QStringLiteral("g"));
+    QCOMPARE(box->foreColor(), kRed);
+}
+
+void TstSequenceEditor::threeBasesGiveBlackCodon()
+{
+    test::TestToolkit tk;
+    MainForm* main = openMain(tk);
+    TextBox* box = main->nt[7];
+    eraseByKeys(box);
+
+    QTest::keyClick(box, 'g');
+    QCOMPARE(box->foreColor(), kRed);
+    QTest::keyClick(box, 'A');
+    QCOMPARE(box->text(), QStringLiteral("ga"));
+    QCOMPARE(box->foreColor(), kRed);
+    QTest::keyClick(box, 'c');
+    QCOMPARE(box->text(), QStringLiteral("gac"));
+    QCOMPARE(box->foreColor(), kBlack);
+}
+
+void TstSequenceEditor::fourthBaseRefusedWithoutSelection()
+{
+    test::TestToolkit tk;
+    MainForm* main = openMain(tk);
+    TextBox* box = main->nt[3];
+    eraseByKeys(box);
+    QTest::keyClicks(box, QStringLiteral("gac"));
+    QCOMPARE(box->text(), QStringLiteral("gac"));
+
+    QSignalSpy changed(box, &QLineEdit::textChanged);
+    QTest::keyClick(box, 't');
+    QCOMPARE(box->text(), QStringLiteral("gac"));
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, 'a');
+    QTest::keyClick(box, Qt::Key_Right);
+    QTest::keyClick(box, 'T');
+    QCOMPARE(box->text(), QStringLiteral("gac"));
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(box->foreColor(), kBlack);
+}
+
+void TstSequenceEditor::baseReplacesSelection()
+{
+    test::TestToolkit tk;
+    MainForm* main = openMain(tk);
+    TextBox* box = main->nt[4];
+    prepare(box, QStringLiteral("gac"));
+
+    box->selectAll();
+    QTest::keyClick(box, 'T');
+    QCOMPARE(box->text(), QStringLiteral("t"));
+    QCOMPARE(box->foreColor(), kRed);
+
+    // A selection made with the keyboard is replaced as well.
+    prepare(box, QStringLiteral("gac"));
+    QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(box->selectedText(), QStringLiteral("c"));
+    QTest::keyClick(box, 'g');
+    QCOMPARE(box->text(), QStringLiteral("gag"));
+    QCOMPARE(box->foreColor(), kBlack);
+}
+
+void TstSequenceEditor::otherKeysLeaveBoxUnchanged_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("start");
+    for (const QString& start : {QString(), QStringLiteral("ta"), QStringLiteral("tac")}) {
+        const QByteArray tag = start.isEmpty() ? QByteArray("empty") : start.toLatin1();
+        QTest::addRow("u into %s", tag.constData()) << int(Qt::Key_U) << QStringLiteral("u") << start;
+        QTest::addRow("U into %s", tag.constData()) << int(Qt::Key_U) << QStringLiteral("U") << start;
+        QTest::addRow("x into %s", tag.constData()) << int(Qt::Key_X) << QStringLiteral("x") << start;
+        QTest::addRow("5 into %s", tag.constData()) << int(Qt::Key_5) << QStringLiteral("5") << start;
+        QTest::addRow("space into %s", tag.constData()) << int(Qt::Key_Space) << QStringLiteral(" ") << start;
+        QTest::addRow("Enter into %s", tag.constData()) << int(Qt::Key_Return) << QStringLiteral("\r") << start;
+        QTest::addRow("keypad Enter into %s", tag.constData()) << int(Qt::Key_Enter) << QStringLiteral("\r")
+                                                               << start;
+        QTest::addRow("e grave into %s", tag.constData()) << int(Qt::Key_Egrave) << QStringLiteral("è") << start;
+        QTest::addRow("A grave into %s", tag.constData()) << int(Qt::Key_Agrave) << QStringLiteral("À") << start;
+        QTest::addRow("Tab char into %s", tag.constData()) << int(Qt::Key_unknown) << QStringLiteral("\t") << start;
+    }
+}
+
+void TstSequenceEditor::otherKeysLeaveBoxUnchanged()
+{
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(QString, start);
+
+    test::TestToolkit tk;
+    MainForm* main = openMain(tk);
+    TextBox* box = main->nt[9];
+    prepare(box, start);
+    const QColor colour = box->foreColor();
+    QSignalSpy changed(box, &QLineEdit::textChanged);
+
+    QTest::sendKeyEvent(QTest::Click, box, static_cast<Qt::Key>(key), text, Qt::NoModifier);
+    QCOMPARE(box->text(), start);
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(box->foreColor(), colour);
+}
+
+void TstSequenceEditor::composedCharactersAreFilteredToo()
+{
+    test::TestToolkit tk;
+    MainForm* main = openMain(tk);
+    TextBox* box = main->nt[2];
+    prepare(box, QStringLiteral("t"));
+
+    QInputMethodEvent accented;
+    accented.setCommitString(QStringLiteral("è"));
+    QApplication::sendEvent(box, &accented);
+    QCOMPARE(box->text(), QStringLiteral("t"));
+
+    QInputMethodEvent capital;
+    capital.setCommitString(QStringLiteral("A"));
+    QApplication::sendEvent(box, &capital);
+    QCOMPARE(box->text(), QStringLiteral("ta"));
+    QCOMPARE(box->foreColor(), kRed);
+}
+
+void TstSequenceEditor::backspaceTurnsCodonRed()
+{
+    test::TestToolkit tk;
+    MainForm* main = openMain(tk);
+    TextBox* box = main->nt[11];
+    prepare(box, QStringLiteral("tac"));
+    QCOMPARE(box->foreColor(), kBlack);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), QStringLiteral("ta"));
+    QCOMPARE(box->foreColor(), kRed);
+}
+
+void TstSequenceEditor::clipboardAndUndoKeysDoNothing()
+{
+    test::TestToolkit tk;
+    MainForm* main = openMain(tk);
+    TextBox* box = main->nt[6];
+    QClipboard* clipboard = QGuiApplication::clipboard();
+
+    // The same keys do reach an ordinary line edit here, so their silence below means something.
+    QLineEdit plain;
+    plain.setText(QStringLiteral("tac"));
+    plain.selectAll();
+    QTest::keyClick(&plain, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), QStringLiteral("tac"));
+    plain.setCursorPosition(3);
+    QTest::keyClick(&plain, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(plain.text(), QStringLiteral("tactac"));
+    QTest::keyClick(&plain, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(plain.text(), QStringLiteral("tac"));
+
+    clipboard->setText(QStringLiteral("ggg"));
+    QCOMPARE(clipboard->text(), QStringLiteral("ggg"));
+
+    prepare(box, QStringLiteral("tac"));
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), QStringLiteral("ggg"));
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(box->text(), QStringLiteral("tac"));
+    QCOMPARE(clipboard->text(), QStringLiteral("ggg"));
+
+    prepare(box, QStringLiteral("ta"));
+    clipboard->setText(QStringLiteral("g"));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->text(), QStringLiteral("ta"));
+
+    QTest::keyClick(box, 'c');
+    QCOMPARE(box->text(), QStringLiteral("tac"));
+    QVERIFY(box->isUndoAvailable());  // there is something to undo, yet Ctrl+Z does not
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(box->text(), QStringLiteral("tac"));
+    QCOMPARE(box->foreColor(), kBlack);
+}
+
+void TstSequenceEditor::navigationAndDeleteWorkAsUsual()
+{
+    test::TestToolkit tk;
+    MainForm* main = openMain(tk);
+    TextBox* box = main->nt[8];
+    prepare(box, QStringLiteral("gac"));
+
+    QTest::keyClick(box, Qt::Key_Home);
+    QCOMPARE(box->cursorPosition(), 0);
+    QTest::keyClick(box, Qt::Key_Right);
+    QCOMPARE(box->cursorPosition(), 1);
+    QTest::keyClick(box, Qt::Key_End);
+    QCOMPARE(box->cursorPosition(), 3);
+    QTest::keyClick(box, Qt::Key_Left);
+    QCOMPARE(box->cursorPosition(), 2);
+    QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
+    QCOMPARE(box->selectedText(), QStringLiteral("ga"));
+
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QCOMPARE(box->text(), QStringLiteral("ac"));
+    QCOMPARE(box->foreColor(), kRed);
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Left);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QCOMPARE(box->text(), QStringLiteral("a"));
+    // Typing goes in at the cursor.
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClicks(box, QStringLiteral("tc"));
+    QCOMPARE(box->text(), QStringLiteral("tca"));
+    QCOMPARE(box->foreColor(), kBlack);
+}
+
+void TstSequenceEditor::pasteIsCutToThreeAndColouredByLength()
+{
+    test::TestToolkit tk;
+    MainForm* main = openMain(tk);
+    TextBox* box = main->nt[10];
+    QClipboard* clipboard = QGuiApplication::clipboard();
+
+    eraseByKeys(box);
+    clipboard->setText(QStringLiteral("ACGTTT"));
+    box->paste();  // what the box's own context menu does
+    QCOMPARE(box->text(), QStringLiteral("ACG"));
+    QCOMPARE(box->foreColor(), kBlack);
+
+    prepare(box, QStringLiteral("a"));
+    clipboard->setText(QStringLiteral("x"));
+    box->paste();
+    QCOMPARE(box->text(), QStringLiteral("ax"));
+    QCOMPARE(box->foreColor(), kRed);
+}
+
+void TstSequenceEditor::colourIsPainted()
+{
+    test::TestToolkit tk;
+    MainForm* main = openMain(tk);
+    TextBox* box = main->nt[12];
+    prepare(box, QStringLiteral("ggg"));
+    QImage image = box->grab().toImage();
+    QVERIFY(anyPixel(image, darkGrey));
+    QVERIFY(!anyPixel(image, reddish));
+
+    QTest::keyClick(box, Qt::Key_Backspace);
+    image = box->grab().toImage();
+    QVERIFY(anyPixel(image, reddish));
+}
+
+void TstSequenceEditor::editingTouchesNeitherRnaNorReference()
+{
+    test::TestToolkit tk;
+    MainForm* main = openMain(tk);
+    QTest::mouseClick(main->CodProt, Qt::LeftButton);
+    QVERIFY(tk.messages->shown.empty());
+    QStringList rna;
+    for (const QLineEdit* box : main->RNA)
+        rna << box->text();
+    QCOMPARE(rna.at(0), QStringLiteral("aug"));
+    const std::string reference = main->referenceSequence();
+
+    TextBox* box = main->nt[3];
+    const QString before = box->text();
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, before.back() == QLatin1Char('g') ? 'c' : 'g');
+    QTest::keyClick(box, 'a');
+    QVERIFY(box->text() != before);
+    eraseByKeys(main->nt[4]);
+
+    for (int i = 0; i < MainForm::kSlots; ++i)
+        QCOMPARE(main->RNA[i]->text(), rna.at(i));
+    QCOMPARE(main->referenceSequence(), reference);
+}
+
+void TstSequenceEditor::changeSequenceMakesEveryBoxBlack()
+{
+    test::TestToolkit tk;
+    MainForm* main = openMain(tk);
+    eraseByKeys(main->nt[0]);
+    QTest::keyClick(main->nt[1], Qt::Key_End);
+    QTest::keyClick(main->nt[1], Qt::Key_Backspace);
+    QGuiApplication::clipboard()->setText(QStringLiteral("XYZW"));
+    main->nt[2]->selectAll();
+    main->nt[2]->paste();
+    QCOMPARE(main->nt[0]->foreColor(), kRed);
+    QCOMPARE(main->nt[1]->foreColor(), kRed);
+
+    QTest::mouseClick(main->ChnSeq, Qt::LeftButton);
+    for (const TextBox* box : main->nt) {
+        QCOMPARE(box->text().size(), 3);
+        for (QChar base : box->text())
+            QVERIFY2(QStringLiteral("acgt").contains(base), qPrintable(box->text()));
+        QCOMPARE(box->foreColor(), kBlack);
+    }
+}
+
+QTEST_MAIN(TstSequenceEditor)
+#include "tst_sequence_editor.moc"
