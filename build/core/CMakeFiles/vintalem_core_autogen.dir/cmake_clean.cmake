@@ -1,9 +1,0 @@
-file(REMOVE_RECURSE
-  "CMakeFiles/vintalem_core_autogen"
-  "vintalem_core_autogen/mocs_compilation.cpp"
-)
-
-# Per-language clean rules from dependency scanning.
-foreach(lang )
-  include(CMakeFiles/vintalem_core_autogen.dir/cmake_clean_${lang}.cmake OPTIONAL)
-endforeach()

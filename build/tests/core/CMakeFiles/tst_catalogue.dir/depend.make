@@ -1,2 +1,0 @@
-# Empty dependencies file for tst_catalogue.
-# This may be replaced when dependencies are built.

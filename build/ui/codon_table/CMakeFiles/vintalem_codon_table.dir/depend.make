@@ -1,2 +1,0 @@
-# Empty dependencies file for vintalem_codon_table.
-# This may be replaced when dependencies are built.

@@ -1,3 +1,0 @@
-file(REMOVE_RECURSE
-  "libvintalem_main.a"
-)
