@@ -21,7 +21,8 @@ int main(int argc, char* argv[])
 
     Toolkit toolkit;
     registerForms(toolkit.forms());
-    QObject::connect(&toolkit.forms(), &FormRegistry::lastFormUnloaded, &app, &QCoreApplication::quit,
+    // exit(), not quit(): quit() would first ask every window to close, and ours close only by unloading.
+    QObject::connect(&toolkit.forms(), &FormRegistry::lastFormUnloaded, &app, [] { QCoreApplication::exit(0); },
                      Qt::QueuedConnection);
 
     Form* main = toolkit.forms().load(names::zuvo);

@@ -145,6 +145,10 @@ void CodonTableForm::Form_Load()
     for (AminoAcidId id : kListOrder)
         AaList->addItem(qstr(entry(id).italianName));
     AaList->setCurrentRow(-1);
+    // One entry high: each entry fills the list's inside, so scrolling moves by whole entries.
+    const int entryHeight = AaList->contentsRect().height();
+    for (int row = 0; row < AaList->count(); ++row)
+        AaList->item(row)->setSizeHint(QSize(0, entryHeight));
 }
 
 void CodonTableForm::AaList_MouseUp(int /*Button*/, int /*Shift*/, int /*X*/, int /*Y*/)

@@ -161,6 +161,7 @@ void MainForm::buildRows()
 
         naame[i] = makeLabel(area, "naame", {}, {left, 2040, 375, 255});
         naame[i]->setObjectName(QStringLiteral("naame(%1)").arg(i));
+        glyph->setCaptionLabel(naame[i]);
 
         auto* old = new PictureBox(area);
         old->setObjectName(QStringLiteral("OldAA(%1)").arg(i));
@@ -171,6 +172,7 @@ void MainForm::buildRows()
 
         OldAaName[i] = makeLabel(area, "OldAaName", {}, {left, 3240, 375, 255});
         OldAaName[i]->setObjectName(QStringLiteral("OldAaName(%1)").arg(i));
+        old->setCaptionLabel(OldAaName[i]);
     }
     // Codon boxes first in the Tab order, left to right, then the buttons.
     for (int i = 1; i < kSlots; ++i)
@@ -199,7 +201,7 @@ void MainForm::buildRows()
 
 void MainForm::buildLegend()
 {
-    legend = new QGroupBox(QStringLiteral("Legenda"), client());
+    legend = new Frame(QStringLiteral("Legenda"), client());
     legend->setObjectName(QStringLiteral("legend"));
     placeTwips(legend, 720, 3720, 9615, 1575);
     for (const LegendShape& s : kLegendShapes) {

@@ -5,7 +5,6 @@
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/services.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 
 #include <array>
@@ -85,7 +84,7 @@ public:
     Label* Label15 = nullptr;
     QPushButton* ChnSeq = nullptr;
     QPushButton* CodProt = nullptr;
-    QGroupBox* legend = nullptr;
+    Frame* legend = nullptr;
     Label* Label2 = nullptr;
     QAction* Atabella = nullptr;
     QAction* mnuExit = nullptr;

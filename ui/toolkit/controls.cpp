@@ -184,6 +184,28 @@ void ListBox::mouseReleaseEvent(QMouseEvent* event)
     emit mouseUp(static_cast<int>(event->button()), static_cast<int>(event->modifiers()), at.x(), at.y());
 }
 
+Frame::Frame(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption)
+{
+    setAccessibleName(caption);
+}
+
+void Frame::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QFontMetrics metrics(font());
+    const int edge = metrics.height() / 2;
+    const QRect border = rect().adjusted(0, edge, -1, -1);
+    // An etched line: shadow, then light, one pixel apart.
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(border.adjusted(0, 0, -1, -1));
+    p.setPen(palette().color(QPalette::Light));
+    p.drawRect(border.adjusted(1, 1, 0, 0));
+    const QRect text(8, 0, metrics.horizontalAdvance(caption_) + 4, metrics.height());
+    p.fillRect(text, palette().color(QPalette::Window));
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(text, Qt::AlignCenter, caption_);
+}
+
 Shape::Shape(Kind kind, const QColor& fill, QWidget* parent) : QWidget(parent), kind_(kind), fill_(fill) {}
 
 void Shape::paintEvent(QPaintEvent*)

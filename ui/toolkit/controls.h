@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMetaMethod>
 
 #include <functional>
 #include <variant>
@@ -22,6 +23,8 @@ public:
     QColor foreColor() const;
     void setFontBold(bool bold);
     bool fontBold() const { return font().bold(); }
+    // Whether anyone listens to clicks: screen readers then offer a press action.
+    bool isClickable() const { return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked)); }
 
 signals:
     void clicked();
@@ -81,6 +84,10 @@ public:
     void drawBox(QPointF corner1, QPointF corner2);
     void drawCircle(QPointF centre, qreal radius);
 
+    // The label that shows this box's caption, which screen readers read with it.
+    void setCaptionLabel(QLabel* label) { captionLabel_ = label; }
+    QLabel* captionLabel() const { return captionLabel_; }
+
     const std::vector<Shape>& shapes() const { return shapes_; }
     bool isEmpty() const { return shapes_.empty(); }
 
@@ -94,6 +101,7 @@ protected:
 private:
     std::vector<Shape> shapes_;
     QColor fillColor_ = Qt::black;
+    QLabel* captionLabel_ = nullptr;
 };
 
 // A list box that reports the release of a mouse button after it has taken the click.
@@ -107,6 +115,21 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A frame with its caption set into the top edge; children are placed from its top left corner.
+class Frame : public QWidget {
+    Q_OBJECT
+public:
+    explicit Frame(const QString& caption, QWidget* parent = nullptr);
+
+    QString caption() const { return caption_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
 };
 
 // A static square or circle with a thin black border, filled solidly.

@@ -1,5 +1,7 @@
 #include "toolkit.h"
 
+#include "accessibility.h"
+
 #include <cassert>
 
 namespace vintalem::ui {
@@ -13,6 +15,7 @@ Toolkit::Toolkit()
 {
     // The generator reads whatever clock is installed at the moment it reseeds.
     random_ = std::make_unique<ClockSeededGenerator>([this] { return clock_->ticks(); }, clock_->ticks());
+    installAccessibility();
     forms_ = std::make_unique<FormRegistry>();
     g_toolkit = this;
 }
