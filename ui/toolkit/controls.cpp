@@ -126,23 +126,23 @@ void PictureBox::Cls()
     update();
 }
 
-void PictureBox::drawLine(QPointF from, QPointF to)
+// Drawing a shape the box already holds only brings it to the top: painted twice, its
+// antialiased edge would darken with every repetition.
+void PictureBox::add(Shape shape)
 {
-    shapes_.emplace_back(Line{from, to});
+    std::erase(shapes_, shape);
+    shapes_.push_back(std::move(shape));
     update();
 }
+
+void PictureBox::drawLine(QPointF from, QPointF to) { add(Line{from, to}); }
 
 void PictureBox::drawBox(QPointF corner1, QPointF corner2)
 {
-    shapes_.emplace_back(Box{QRectF(corner1, corner2).normalized(), fillColor_});
-    update();
+    add(Box{QRectF(corner1, corner2).normalized(), fillColor_});
 }
 
-void PictureBox::drawCircle(QPointF centre, qreal radius)
-{
-    shapes_.emplace_back(Circle{centre, radius, fillColor_});
-    update();
-}
+void PictureBox::drawCircle(QPointF centre, qreal radius) { add(Circle{centre, radius, fillColor_}); }
 
 void PictureBox::paintEvent(QPaintEvent*)
 {

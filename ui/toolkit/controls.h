@@ -64,15 +64,18 @@ class PictureBox : public QFrame {
 public:
     struct Line {
         QPointF from, to;
+        bool operator==(const Line&) const = default;
     };
     struct Box {
         QRectF rect;
         QColor fill;
+        bool operator==(const Box&) const = default;
     };
     struct Circle {
         QPointF centre;
         qreal radius;
         QColor fill;
+        bool operator==(const Circle&) const = default;
     };
     using Shape = std::variant<Line, Box, Circle>;
 
@@ -99,6 +102,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void add(Shape shape);
+
     std::vector<Shape> shapes_;
     QColor fillColor_ = Qt::black;
     QLabel* captionLabel_ = nullptr;
