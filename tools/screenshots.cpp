@@ -68,6 +68,23 @@ int main(int argc, char* argv[])
         QTimer::singleShot(300, [&] {
             failures += !save(dir, QStringLiteral("how_to_play.png"), toolkit.forms().find(names::InformazsuVintalem));
             failures += !save(dir, QStringLiteral("about.png"), toolkit.forms().find(names::Information));
+            // A silent change: one stop template for another shows the note.
+            toolkit.forms().unload(names::Information);
+            main->ChnSeq->click();
+            main->nt[19]->setText(main->nt[19]->text() == QLatin1String("act") ? QStringLiteral("att")
+                                                                               : QStringLiteral("act"));
+            main->CodProt->click();
+            failures += !save(dir, QStringLiteral("silent.png"), main);
+            // The real message box, for an incomplete codon.
+            toolkit.setMessages(std::make_unique<QtMessageService>());
+            QTimer::singleShot(300, [&] {
+                QWidget* box = QApplication::activeModalWidget();
+                failures += !save(dir, QStringLiteral("message.png"), box);
+                if (box)
+                    box->close();
+            });
+            main->nt[4]->setText(QStringLiteral("ga"));
+            main->CodProt->click();
             if (QScreen* screen = QGuiApplication::primaryScreen()) {
                 const bool ok = screen->grabWindow(0).save(QDir(dir).filePath(QStringLiteral("screen.png")));
                 std::printf("%s screen.png\n", ok ? "wrote" : "could not write");

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTime>
 #include <QTimer>
 
@@ -14,6 +15,8 @@ void QtMessageService::show(const QString& prompt, const QString& title)
 {
     QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
+    box.button(QMessageBox::Ok)->setIcon(QIcon());  // some desktop themes decorate OK with an icon
+
     box.exec();
 }
 
