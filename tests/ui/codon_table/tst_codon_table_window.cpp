@@ -1,0 +1,815 @@
+#include "core/codon_table.h"
+#include "tests/support/fakes.h"
+#include "ui/codon_table/codon_table_form.h"
+#include "ui/main/main_form.h"
+#include "ui/toolkit/form_names.h"
+#include "ui/toolkit/twips.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+
+#include <optional>
+#include <string>
+
+using namespace vintalem;
+using namespace vintalem::ui;
+
+namespace {
+
+const QColor kMagenta(255, 0, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kGreen(0, 192, 0);
+const QColor kRed(192, 0, 0);
+const QColor kBlue(0, 0, 192);
+const char kUpperBases[] = "ACGU";
+
+// The list as the player reads it: Italian alphabetical order, Stop last.
+const QStringList kListTexts{
+    "Alanina",   "Arginina",   "Aspargina", "Aspartato", "Cisteina",  "Fenilalanina", "Glicina",
+    "Glutammato", "Glutammina", "Isoleucina", "Istidina", "Leucina",   "Lisina",       "Metionina",
+    "Prolina",   "Serina",     "Tirosina",  "Treonina",  "Triptofano", "Valina",      "Stop"};
+const QStringList kListCodes{"Ala", "Arg", "Asn", "Asp", "Cys", "Phe", "Gly", "Glu", "Gln", "Ile", "His",
+                             "Leu", "Lys", "Met", "Pro", "Ser", "Tyr", "Thr", "Trp", "Val", "Stop"};
+
+const QString kLegend = QStringLiteral(
+    "La lettera in verde è la prima base del codone, quella in rosso è la seconda, mentre quella in blu è la terza "
+    "ed ultima. Ricordate: il codone è la tripletta di basi azotate dell'RNA che codifica un singolo aminoacido.");
+
+// Cell i's codon, worked out from its place in the grid.
+std::string codonAt(int i)
+{
+    const char* bases = "acgu";
+    return {bases[i / 16], bases[(i / 4) % 4], bases[i % 4]};
+}
+
+// The code the standard genetic code gives cell i's codon.
+QString codeAt(int i)
+{
+    const auto outcome = LookUpCodon(codonAt(i));
+    return outcome ? QString::fromUtf8(entry(*outcome).code.data(), qsizetype(entry(*outcome).code.size())) : QString();
+}
+
+QList<int> cellsOf(const QString& code)
+{
+    QList<int> cells;
+    for (int i = 0; i < 64; ++i)
+        if (codeAt(i) == code)
+            cells << i;
+    return cells;
+}
+
+QString codonsOf(const QString& code)
+{
+    QString text;
+    for (int i : cellsOf(code))
+        text += QLatin1Char(' ') + QString::fromStdString(codonAt(i));
+    return text;
+}
+
+CodonTableForm* openTable(test::TestToolkit& tk)
+{
+    return qobject_cast<CodonTableForm*>(tk.forms().show(names::Atab));
+}
+
+QColor plain(const CodonTableForm& table) { return table.palette().color(QPalette::ButtonText); }
+
+// Empty when exactly `cells` are bold in `colour` and every other cell is plain.
+QString highlightProblem(const CodonTableForm& table, const QList<int>& cells, const QColor& colour)
+{
+    for (int i = 0; i < 64; ++i) {
+        const Label* cell = table.aminoacido[i];
+        const bool expected = cells.contains(i);
+        const QColor want = expected ? colour : plain(table);
+        if (cell->fontBold() != expected)
+            return QStringLiteral("cell %1 (%2) bold=%3").arg(i).arg(cell->text()).arg(cell->fontBold());
+        if (cell->foreColor() != want)
+            return QStringLiteral("cell %1 (%2) colour %3, expected %4")
+                .arg(i)
+                .arg(cell->text(), cell->foreColor().name(), want.name());
+    }
+    return {};
+}
+
+#define VERIFY_HIGHLIGHT(table, cells, colour)                                      \
+    do {                                                                            \
+        const QString problem_ = highlightProblem((table), (cells), (colour));      \
+        QVERIFY2(problem_.isEmpty(), qPrintable(problem_));                         \
+    } while (false)
+
+int selectedRow(const CodonTableForm& table)
+{
+    const auto selected = table.AaList->selectedItems();
+    return selected.size() == 1 ? table.AaList->row(selected.first()) : -1;
+}
+
+// A real click on a list entry, as the player makes it after scrolling the one-entry list.
+void clickListEntry(CodonTableForm& table, int row)
+{
+    QListWidgetItem* item = table.AaList->item(row);
+    table.AaList->scrollToItem(item);
+    const QRect rect = table.AaList->visualItemRect(item);
+    QTest::mouseClick(table.AaList->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void clickCell(CodonTableForm& table, int i)
+{
+    QTest::mouseClick(table.aminoacido[i], Qt::LeftButton, {}, table.aminoacido[i]->rect().center());
+}
+
+// What the player sees of a look-up.
+struct Snapshot {
+    QList<bool> bold;
+    QList<QColor> colours;
+    QString codons;
+    bool headingVisible;
+    int row;
+
+    explicit Snapshot(const CodonTableForm& t)
+        : codons(t.Label74->text()), headingVisible(t.Label75->isVisible()), row(selectedRow(t))
+    {
+        for (const Label* cell : t.aminoacido) {
+            bold << cell->fontBold();
+            colours << cell->foreColor();
+        }
+    }
+    bool operator==(const Snapshot&) const = default;
+};
+
+// Label of one of the letters Label1..Label72 at the given twips place.
+Label* letterAt(const CodonTableForm& table, int left, int top)
+{
+    static const QRegularExpression name(QStringLiteral("^Label(\\d+)$"));
+    for (Label* label : table.client()->findChildren<Label*>()) {
+        const auto m = name.match(label->objectName());
+        if (!m.hasMatch())
+            continue;
+        const int n = m.captured(1).toInt();
+        if (n >= 1 && n <= 72 && label->geometry() == twipsRect(left, top, 135, 255))
+            return label;
+    }
+    return nullptr;
+}
+
+// A coding run of a strand of our own: Met, then Gly, then stop in slot 2.
+struct Game {
+    test::TestToolkit tk;
+    QPointer<MainForm> main;
+
+    Game()
+    {
+        main = tk.forms().load<MainForm>(names::zuvo);
+        if (!main)
+            return;
+        main->show();
+        main->nt[0]->setText(QStringLiteral("tac"));
+        const std::string reference1 = main->referenceSequence().substr(3, 3);
+        main->nt[1]->setText(reference1 == "ccc" ? QStringLiteral("cca") : QStringLiteral("ccc"));
+        main->nt[2]->setText(QStringLiteral("act"));
+        QTest::mouseClick(main->CodProt, Qt::LeftButton);
+    }
+
+    CodonTableForm* table() { return tk.forms().find<CodonTableForm>(names::Atab); }
+    void clickGlyph(int slot) { QTest::mouseClick(main->AA[slot], Qt::LeftButton, {}, main->AA[slot]->rect().center()); }
+    void clickOldGlyph(int slot)
+    {
+        QTest::mouseClick(main->OldAA[slot], Qt::LeftButton, {}, main->OldAA[slot]->rect().center());
+    }
+    void closeTable()
+    {
+        if (CodonTableForm* t = table())
+            t->close();
+        test::flushDeletes();
+    }
+    // The code the generated template codon of slot 1 coded, transcribed by hand.
+    QString replacedInSlot1() const
+    {
+        std::string rna;
+        for (char c : main->referenceSequence().substr(3, 3))
+            rna += c == 'a' ? 'u' : c == 't' ? 'a' : c == 'g' ? 'c' : 'g';
+        const auto outcome = LookUpCodon(rna);
+        return outcome ? QString::fromUtf8(entry(*outcome).code.data(), qsizetype(entry(*outcome).code.size()))
+                       : QString();
+    }
+};
+
+}  // namespace
+
+class TstCodonTableWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void captionAndClientArea();
+    void cells_data();
+    void cells();
+    void cellExamples_data();
+    void cellExamples();
+    void baseLetters_data();
+    void baseLetters();
+    void sideControls_data();
+    void sideControls();
+    void listEntries_data();
+    void listEntries();
+    void stateAfterLoad();
+    void legendBox();
+    void tabOrder();
+
+    void lookUpFromList_data();
+    void lookUpFromList();
+    void everyListEntry_data();
+    void everyListEntry();
+    void clickingCellEqualsChoosingInList_data();
+    void clickingCellEqualsChoosingInList();
+    void cellClickKeepsSelectedCode();
+    void releaseWithNothingSelectedAfterLoad();
+    void releaseWithNothingSelectedRepeatsLastCode();
+    void whichFromMainWindow_data();
+    void whichFromMainWindow();
+    void whichWithoutMatchOnlyClears_data();
+    void whichWithoutMatchOnlyClears();
+    void lysAfterAsn();
+    void keyboardSelectionStartsNoLookUp();
+    void whichShowsHiddenWindow();
+
+    void glyphClickLooksUp_data();
+    void glyphClickLooksUp();
+    void emptyGlyphClickDoesNothing();
+    void glyphClickReloadsClosedTable();
+    void replacedGlyphClickLooksUp_data();
+    void replacedGlyphClickLooksUp();
+};
+
+void TstCodonTableWindow::initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+void TstCodonTableWindow::cleanup() { test::flushDeletes(); }
+
+void TstCodonTableWindow::captionAndClientArea()
+{
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    QCOMPARE(table->windowTitle(), QStringLiteral("Tabella degli Aminoacidi"));
+    QCOMPARE(table->client()->size(), QSize(6600 / 15, 5010 / 15));
+    QVERIFY(!table->windowIcon().isNull());
+}
+
+void TstCodonTableWindow::cells_data()
+{
+    QTest::addColumn<int>("cell");
+    for (int i = 0; i < 64; ++i)
+        QTest::addRow("%d %s", i, codonAt(i).c_str()) << i;
+}
+
+void TstCodonTableWindow::cells()
+{
+    QFETCH(int, cell);
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    const Label* label = table->aminoacido[cell];
+    QVERIFY(label);
+    QCOMPARE(label->parentWidget(), table->client());
+    const int f = cell / 16, s = (cell / 4) % 4, t = cell % 4;
+    QCOMPARE(label->geometry(), QRect((1080 + 1080 * f) / 15, (480 + 960 * s + 240 * t) / 15, 375 / 15, 255 / 15));
+    QCOMPARE(label->text(), codeAt(cell));
+    QVERIFY(!label->fontBold());
+    QCOMPARE(label->foreColor(), plain(*table));
+    QVERIFY(label->isVisible());
+}
+
+void TstCodonTableWindow::cellExamples_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("aaa") << 0 << "Lys";
+    QTest::newRow("aug") << 14 << "Met";
+    QTest::newRow("uaa") << 48 << "Stop";
+    QTest::newRow("uag") << 50 << "Stop";
+    QTest::newRow("uga") << 56 << "Stop";
+    QTest::newRow("ugg") << 58 << "Trp";
+    QTest::newRow("uuu") << 63 << "Phe";
+    QTest::newRow("gga") << 40 << "Gly";
+}
+
+void TstCodonTableWindow::cellExamples()
+{
+    QFETCH(int, cell);
+    QFETCH(QString, code);
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    QCOMPARE(table->aminoacido[cell]->text(), code);
+}
+
+void TstCodonTableWindow::baseLetters_data()
+{
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QString>("name");  // empty where any of Label9..Label72 may sit there
+    for (int f = 0; f < 4; ++f)
+        QTest::addRow("green %c", kUpperBases[f])
+            << 1080 + 1080 * f << 240 << QString(QChar(kUpperBases[f])) << kGreen << QStringLiteral("Label%1").arg(1 + f);
+    for (int s = 0; s < 4; ++s)
+        QTest::addRow("red %c", kUpperBases[s])
+            << 360 << 840 + 960 * s << QString(QChar(kUpperBases[s])) << kRed << QStringLiteral("Label%1").arg(5 + s);
+    for (int i = 0; i < 64; ++i)
+        QTest::addRow("blue beside cell %d", i) << 720 + 1080 * (i / 16) << 480 + 960 * ((i / 4) % 4) + 240 * (i % 4)
+                                                << QString(QChar(kUpperBases[i % 4])) << kBlue << QString();
+}
+
+void TstCodonTableWindow::baseLetters()
+{
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(QString, caption);
+    QFETCH(QColor, colour);
+    QFETCH(QString, name);
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    Label* letter = letterAt(*table, left, top);
+    QVERIFY2(letter, "no letter label at that place");
+    if (!name.isEmpty())
+        QCOMPARE(letter->objectName(), name);
+    else
+        QVERIFY(letter->objectName().mid(5).toInt() >= 9);
+    QCOMPARE(letter->text(), caption);
+    QCOMPARE(letter->foreColor(), colour);
+    QVERIFY(letter->font().bold());
+    QCOMPARE(letter->font().weight(), QFont::Bold);
+    QVERIFY(!letter->font().italic());
+    QVERIFY(!letter->font().underline());
+    QVERIFY(!letter->font().strikeOut());
+}
+
+void TstCodonTableWindow::sideControls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Label73") << "Label73" << QRect(5040, 240, 1455, 495)
+                             << "Scegli l'aminoacido che vuoi codificare:";
+    QTest::newRow("AaList") << "AaList" << QRect(5040, 840, 1455, 255) << QString();
+    QTest::newRow("Label75") << "Label75" << QRect(5040, 1320, 1455, 615)
+                             << "I codoni di RNA che codificano per l'aminoacido sono:";
+    QTest::newRow("Label74") << "Label74" << QRect(5040, 2160, 1455, 495) << QString();
+    QTest::newRow("Codoni") << "Codoni" << QRect(240, 4440, 4695, 495) << QString();
+}
+
+void TstCodonTableWindow::sideControls()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, caption);
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    auto* widget = table->client()->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    if (auto* label = qobject_cast<Label*>(widget))
+        QCOMPARE(label->text(), caption);
+}
+
+void TstCodonTableWindow::listEntries_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("text");
+    for (int p = 0; p < kListTexts.size(); ++p)
+        QTest::addRow("%d %s", p, qPrintable(kListTexts[p])) << p << kListTexts[p];
+}
+
+void TstCodonTableWindow::listEntries()
+{
+    QFETCH(int, position);
+    QFETCH(QString, text);
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    QCOMPARE(table->AaList->count(), 21);
+    QCOMPARE(table->AaList->item(position)->text(), text);
+    QVERIFY(!table->AaList->isSortingEnabled());
+    QCOMPARE(table->AaList->selectionMode(), QAbstractItemView::SingleSelection);
+}
+
+void TstCodonTableWindow::stateAfterLoad()
+{
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    QVERIFY(table->isVisible());
+    QVERIFY(table->AaList->selectedItems().isEmpty());
+    QCOMPARE(selectedRow(*table), -1);
+    QVERIFY(table->Label75->isHidden());
+    QVERIFY(table->Label74->text().isEmpty());
+    QVERIFY(table->selectedCode().isEmpty());
+    VERIFY_HIGHLIGHT(*table, QList<int>{}, plain(*table));
+}
+
+void TstCodonTableWindow::legendBox()
+{
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    QCOMPARE(table->Codoni->toPlainText(), kLegend);
+    QVERIFY(table->Codoni->isReadOnly());
+    QVERIFY(table->Codoni->lineWrapMode() != QPlainTextEdit::NoWrap);
+    QVERIFY(table->Codoni->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff);
+    QCOMPARE(table->Codoni->palette().color(QPalette::Base), table->palette().color(QPalette::Button));
+
+    // Typing into it changes nothing.
+    table->Codoni->setFocus();
+    QTest::keyClicks(table->Codoni, QStringLiteral("xyz"));
+    QTest::keyClick(table->Codoni, Qt::Key_Backspace);
+    QCOMPARE(table->Codoni->toPlainText(), kLegend);
+}
+
+void TstCodonTableWindow::tabOrder()
+{
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    QList<QWidget*> chain;
+    for (QWidget* w = table->nextInFocusChain(); w != table; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            chain << w;
+    QVERIFY(chain.contains(table->Codoni));
+    QVERIFY(chain.contains(table->AaList));
+    QVERIFY(chain.indexOf(table->Codoni) < chain.indexOf(table->AaList));
+    for (const Label* label : table->findChildren<Label*>())
+        QVERIFY2(!chain.contains(const_cast<Label*>(label)), qPrintable(label->objectName()));
+}
+
+void TstCodonTableWindow::lookUpFromList_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QList<int>>("cells");
+    QTest::addColumn<QString>("codons");
+    QTest::newRow("Metionina") << "Metionina" << QList<int>{14} << " aug";
+    QTest::newRow("Triptofano") << "Triptofano" << QList<int>{58} << " ugg";
+    QTest::newRow("Fenilalanina") << "Fenilalanina" << QList<int>{61, 63} << " uuc uuu";
+    QTest::newRow("Isoleucina") << "Isoleucina" << QList<int>{12, 13, 15} << " aua auc auu";
+    QTest::newRow("Stop") << "Stop" << QList<int>{48, 50, 56} << " uaa uag uga";
+    QTest::newRow("Leucina") << "Leucina" << QList<int>{28, 29, 30, 31, 60, 62} << " cua cuc cug cuu uua uug";
+    QTest::newRow("Serina") << "Serina" << QList<int>{9, 11, 52, 53, 54, 55} << " agc agu uca ucc ucg ucu";
+    QTest::newRow("Arginina") << "Arginina" << QList<int>{8, 10, 24, 25, 26, 27} << " aga agg cga cgc cgg cgu";
+    QTest::newRow("Glicina") << "Glicina" << QList<int>{40, 41, 42, 43} << " gga ggc ggg ggu";
+}
+
+void TstCodonTableWindow::lookUpFromList()
+{
+    QFETCH(QString, entry);
+    QFETCH(QList<int>, cells);
+    QFETCH(QString, codons);
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    const int row = kListTexts.indexOf(entry);
+    clickListEntry(*table, row);
+
+    QCOMPARE(selectedRow(*table), row);
+    VERIFY_HIGHLIGHT(*table, cells, kMagenta);
+    QCOMPARE(table->Label74->text(), codons);
+    QVERIFY(table->Label75->isVisible());
+    QCOMPARE(table->selectedCode(), kListCodes[row]);
+}
+
+void TstCodonTableWindow::everyListEntry_data()
+{
+    QTest::addColumn<int>("row");
+    for (int p = 0; p < kListTexts.size(); ++p)
+        QTest::addRow("%s", qPrintable(kListTexts[p])) << p;
+}
+
+void TstCodonTableWindow::everyListEntry()
+{
+    QFETCH(int, row);
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    // Start from another look-up, so what is left over shows.
+    clickListEntry(*table, row == 0 ? 20 : 0);
+    clickListEntry(*table, row);
+
+    const QString code = kListCodes[row];
+    QVERIFY(!cellsOf(code).isEmpty());
+    VERIFY_HIGHLIGHT(*table, cellsOf(code), kMagenta);
+    QCOMPARE(table->Label74->text(), codonsOf(code));
+    QCOMPARE(selectedRow(*table), row);
+}
+
+void TstCodonTableWindow::clickingCellEqualsChoosingInList_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("cell 60 Leu") << 60 << "Leucina";
+    QTest::newRow("cell 62 Leu") << 62 << "Leucina";
+    QTest::newRow("cell 28 Leu") << 28 << "Leucina";
+    QTest::newRow("cell 14 Met") << 14 << "Metionina";
+    QTest::newRow("cell 56 Stop") << 56 << "Stop";
+    QTest::newRow("cell 0 Lys") << 0 << "Lisina";
+}
+
+void TstCodonTableWindow::clickingCellEqualsChoosingInList()
+{
+    QFETCH(int, cell);
+    QFETCH(QString, entry);
+    const int row = kListTexts.indexOf(entry);
+
+    std::optional<Snapshot> fromList;
+    {
+        test::TestToolkit tk;
+        CodonTableForm* table = openTable(tk);
+        QVERIFY(table);
+        clickListEntry(*table, row);
+        fromList.emplace(*table);
+    }
+    test::flushDeletes();
+
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    // The list starts elsewhere, scrolled to its top.
+    clickListEntry(*table, 0);
+    table->AaList->scrollToTop();
+    clickCell(*table, cell);
+
+    VERIFY_HIGHLIGHT(*table, cellsOf(kListCodes[row]), kMagenta);
+    QCOMPARE(table->Label74->text(), codonsOf(kListCodes[row]));
+    QCOMPARE(selectedRow(*table), row);
+    QCOMPARE(table->AaList->currentRow(), row);
+    // The list shows the entry.
+    const QRect shown = table->AaList->visualItemRect(table->AaList->item(row));
+    QVERIFY(table->AaList->viewport()->rect().contains(shown.center()));
+    QVERIFY(Snapshot(*table) == *fromList);
+}
+
+void TstCodonTableWindow::cellClickKeepsSelectedCode()
+{
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    clickCell(*table, 60);
+    QVERIFY(table->selectedCode().isEmpty());
+
+    clickListEntry(*table, kListTexts.indexOf("Metionina"));
+    clickCell(*table, 58);
+    QCOMPARE(table->selectedCode(), QStringLiteral("Met"));
+    VERIFY_HIGHLIGHT(*table, QList<int>{58}, kMagenta);
+}
+
+void TstCodonTableWindow::releaseWithNothingSelectedAfterLoad()
+{
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    QVERIFY(table->Label75->isHidden());
+    // A release without a press selects nothing.
+    QTest::mouseRelease(table->AaList->viewport(), Qt::LeftButton, {}, table->AaList->viewport()->rect().center());
+
+    QVERIFY(table->AaList->selectedItems().isEmpty());
+    VERIFY_HIGHLIGHT(*table, QList<int>{}, plain(*table));
+    QCOMPARE(table->Label74->text(), QString());
+    QVERIFY(table->Label75->isVisible());
+}
+
+void TstCodonTableWindow::releaseWithNothingSelectedRepeatsLastCode()
+{
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    clickListEntry(*table, kListTexts.indexOf("Metionina"));
+    clickCell(*table, 40);  // Gly, without touching the chosen code
+    table->AaList->clearSelection();
+    QTest::mouseRelease(table->AaList->viewport(), Qt::LeftButton, {}, table->AaList->viewport()->rect().center());
+
+    VERIFY_HIGHLIGHT(*table, QList<int>{14}, kMagenta);
+    QCOMPARE(table->Label74->text(), QStringLiteral(" aug"));
+}
+
+void TstCodonTableWindow::whichFromMainWindow_data()
+{
+    QTest::addColumn<QString>("before");  // list entry looked up first, if any
+    QTest::addColumn<QString>("codons");
+    QTest::addColumn<bool>("headingVisible");
+    QTest::newRow("fresh") << QString() << QString() << false;
+    QTest::newRow("after Metionina") << "Metionina" << " aug" << true;
+    QTest::newRow("after Serina") << "Serina" << " agc agu uca ucc ucg ucu" << true;
+}
+
+void TstCodonTableWindow::whichFromMainWindow()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, codons);
+    QFETCH(bool, headingVisible);
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    if (!before.isEmpty())
+        clickListEntry(*table, kListTexts.indexOf(before));
+    const QString selectedBefore = table->selectedCode();
+
+    table->Which(QStringLiteral("Gly"), 0);
+
+    VERIFY_HIGHLIGHT(*table, (QList<int>{40, 41, 42, 43}), kYellow);
+    QCOMPARE(selectedRow(*table), kListTexts.indexOf("Glicina"));
+    QCOMPARE(table->Label74->text(), codons);
+    QCOMPARE(table->Label75->isVisible(), headingVisible);
+    QCOMPARE(table->selectedCode(), selectedBefore);
+}
+
+void TstCodonTableWindow::whichWithoutMatchOnlyClears_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("coming");
+    QTest::newRow("STOP from main") << "STOP" << 0;
+    QTest::newRow("empty from main") << QString() << 0;
+    QTest::newRow("STOP from table") << "STOP" << 1;
+    QTest::newRow("lower-case leu") << "leu" << 0;
+}
+
+void TstCodonTableWindow::whichWithoutMatchOnlyClears()
+{
+    QFETCH(QString, code);
+    QFETCH(int, coming);
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    clickListEntry(*table, kListTexts.indexOf("Leucina"));
+    VERIFY_HIGHLIGHT(*table, cellsOf("Leu"), kMagenta);
+
+    table->Which(code, quint8(coming));
+
+    VERIFY_HIGHLIGHT(*table, QList<int>{}, plain(*table));
+    QCOMPARE(table->Label74->text(), QStringLiteral(" cua cuc cug cuu uua uug"));
+    QVERIFY(table->Label75->isVisible());
+    QCOMPARE(selectedRow(*table), kListTexts.indexOf("Leucina"));
+}
+
+void TstCodonTableWindow::lysAfterAsn()
+{
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    clickListEntry(*table, kListTexts.indexOf("Aspargina"));
+    VERIFY_HIGHLIGHT(*table, (QList<int>{1, 3}), kMagenta);
+    clickListEntry(*table, kListTexts.indexOf("Lisina"));
+    VERIFY_HIGHLIGHT(*table, (QList<int>{0, 2}), kMagenta);
+    QCOMPARE(table->Label74->text(), QStringLiteral(" aaa aag"));
+}
+
+void TstCodonTableWindow::keyboardSelectionStartsNoLookUp()
+{
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    const int met = kListTexts.indexOf("Metionina");
+    clickListEntry(*table, met);
+    VERIFY_HIGHLIGHT(*table, QList<int>{14}, kMagenta);
+
+    table->AaList->setFocus();
+    QTest::keyClick(table->AaList, Qt::Key_Down);
+    QCOMPARE(table->AaList->currentRow(), met + 1);  // the key did move the list
+    QTest::keyClick(table->AaList, Qt::Key_Down);
+    QTest::keyClick(table->AaList, Qt::Key_Up);
+    QCOMPARE(table->AaList->currentRow(), met + 1);
+
+    VERIFY_HIGHLIGHT(*table, QList<int>{14}, kMagenta);
+    QCOMPARE(table->Label74->text(), QStringLiteral(" aug"));
+    QCOMPARE(table->selectedCode(), QStringLiteral("Met"));
+}
+
+void TstCodonTableWindow::whichShowsHiddenWindow()
+{
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    table->hide();
+    table->Which(QStringLiteral("Met"), 1);
+    QVERIFY(table->isVisible());
+    VERIFY_HIGHLIGHT(*table, QList<int>{14}, kMagenta);
+    // From the window itself the list does not follow.
+    QCOMPARE(selectedRow(*table), -1);
+}
+
+void TstCodonTableWindow::glyphClickLooksUp_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("Met") << 0 << "Met" << "Metionina";
+    QTest::newRow("Gly") << 1 << "Gly" << "Glicina";
+    QTest::newRow("Stop") << 2 << "Stop" << "Stop";
+}
+
+void TstCodonTableWindow::glyphClickLooksUp()
+{
+    QFETCH(int, slot);
+    QFETCH(QString, code);
+    QFETCH(QString, entry);
+    Game game;
+    QVERIFY(game.main);
+    QCOMPARE(game.main->naame[slot]->text(), code);
+    CodonTableForm* table = game.table();
+    QVERIFY(table);
+    clickListEntry(*table, kListTexts.indexOf("Triptofano"));
+    table->hide();
+
+    game.clickGlyph(slot);
+
+    QCOMPARE(game.table(), table);
+    QVERIFY(table->isVisible());
+    VERIFY_HIGHLIGHT(*table, cellsOf(code), kYellow);
+    QCOMPARE(selectedRow(*table), kListTexts.indexOf(entry));
+    QCOMPARE(table->Label74->text(), QStringLiteral(" ugg"));
+}
+
+void TstCodonTableWindow::emptyGlyphClickDoesNothing()
+{
+    Game game;
+    QVERIFY(game.main);
+    QVERIFY(game.main->naame[5]->text().isEmpty());
+    QVERIFY(game.main->OldAaName[5]->text().isEmpty());
+    CodonTableForm* table = game.table();
+    QVERIFY(table);
+    clickListEntry(*table, kListTexts.indexOf("Metionina"));
+    const Snapshot before(*table);
+
+    game.clickGlyph(5);
+    game.clickOldGlyph(5);
+    QVERIFY(Snapshot(*table) == before);
+
+    // Nor does it bring a closed table back.
+    game.closeTable();
+    QVERIFY(!game.tk.forms().isLoaded(names::Atab));
+    game.clickGlyph(5);
+    game.clickOldGlyph(5);
+    QVERIFY(!game.tk.forms().isLoaded(names::Atab));
+}
+
+void TstCodonTableWindow::glyphClickReloadsClosedTable()
+{
+    Game game;
+    QVERIFY(game.main);
+    QPointer<CodonTableForm> old = game.table();
+    QVERIFY(old);
+    clickListEntry(*old, kListTexts.indexOf("Leucina"));
+    game.closeTable();
+    QVERIFY(!old);
+    QVERIFY(!game.tk.forms().isLoaded(names::Atab));
+
+    game.clickGlyph(1);
+
+    CodonTableForm* table = game.table();
+    QVERIFY(table);
+    QVERIFY(table->isVisible());
+    QCOMPARE(table->AaList->count(), 21);
+    QCOMPARE(table->AaList->item(20)->text(), QStringLiteral("Stop"));
+    VERIFY_HIGHLIGHT(*table, (QList<int>{40, 41, 42, 43}), kYellow);
+    QCOMPARE(selectedRow(*table), kListTexts.indexOf("Glicina"));
+    QVERIFY(table->Label74->text().isEmpty());
+    QVERIFY(table->Label75->isHidden());
+    QCOMPARE(table->Codoni->toPlainText(), kLegend);
+}
+
+void TstCodonTableWindow::replacedGlyphClickLooksUp_data()
+{
+    QTest::addColumn<bool>("closedFirst");
+    QTest::newRow("table open") << false;
+    QTest::newRow("table closed") << true;
+}
+
+void TstCodonTableWindow::replacedGlyphClickLooksUp()
+{
+    QFETCH(bool, closedFirst);
+    Game game;
+    QVERIFY(game.main);
+    const QString replaced = game.replacedInSlot1();
+    QVERIFY(!replaced.isEmpty());
+    QCOMPARE(game.main->OldAaName[1]->text(), replaced);
+    if (closedFirst) {
+        game.closeTable();
+        QVERIFY(!game.tk.forms().isLoaded(names::Atab));
+    } else {
+        QVERIFY(game.table());
+        clickListEntry(*game.table(), kListTexts.indexOf("Stop"));
+    }
+
+    game.clickOldGlyph(1);
+
+    CodonTableForm* table = game.table();
+    QVERIFY(table);
+    QVERIFY(table->isVisible());
+    VERIFY_HIGHLIGHT(*table, cellsOf(replaced), kYellow);
+    QCOMPARE(selectedRow(*table), kListCodes.indexOf(replaced));
+    QCOMPARE(table->Label74->text(), closedFirst ? QString() : QStringLiteral(" uaa uag uga"));
+}
+
+QTEST_MAIN(TstCodonTableWindow)
+#include "tst_codon_table_window.moc"
