@@ -1,0 +1,42 @@
+# A Debian package of what `cmake --install` puts in place: `cpack` in the build directory.
+# Its dependencies are read off the shared libraries the program links (dpkg-shlibdeps).
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vintalem)
+set(CPACK_PACKAGE_VENDOR "Vintalem")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_CONTACT "Vintalem developers <vintalem@example.org>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# CPack puts the summary line above it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "An educational game in Italian. The player mutates the bases of a random DNA
+template strand of twenty codons and sees it transcribed into messenger RNA and
+translated into a protein, drawn as a row of shapes whose form, size and colour
+tell each amino acid's polarity, size and charge, together with the amino acids
+the mutations replaced. A codon table window shows the whole genetic code.")
+
+include(CPack)
+
+if(VINTALEM_TESTS)
+    find_program(VINTALEM_DPKG_DEB dpkg-deb)
+    find_program(VINTALEM_DPKG_SHLIBDEPS dpkg-shlibdeps)
+    if(VINTALEM_DPKG_DEB AND VINTALEM_DPKG_SHLIBDEPS)
+        add_test(NAME debian_package
+            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DOUT=${PROJECT_BINARY_DIR}/packaging-test
+                    -DCPACK=${CMAKE_CPACK_COMMAND} -DDPKG_DEB=${VINTALEM_DPKG_DEB} -DAPP_ID=org.vintalem.Vintalem
+                    -P ${PROJECT_SOURCE_DIR}/tests/packaging/check_deb.cmake)
+    else()
+        add_test(NAME debian_package
+            COMMAND sh -c "echo 'dpkg-deb or dpkg-shlibdeps is not installed (Debian package dpkg-dev): skipped'; exit 77")
+        set_tests_properties(debian_package PROPERTIES SKIP_RETURN_CODE 77)
+    endif()
+    # Installs the whole build, as the install-layout test does: not both at once.
+    set_tests_properties(debian_package PROPERTIES LABELS packaging TIMEOUT 300 RESOURCE_LOCK vintalem_install)
+endif()

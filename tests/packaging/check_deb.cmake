@@ -1,0 +1,73 @@
+# Builds the Debian package into a scratch directory and checks what it holds.
+#   cmake -DBUILD_DIR=... -DOUT=... -DCPACK=... -DDPKG_DEB=... -DAPP_ID=... -P check_deb.cmake
+file(REMOVE_RECURSE ${OUT})
+execute_process(
+    COMMAND ${CPACK} --config ${BUILD_DIR}/CPackConfig.cmake -G DEB -B ${OUT}
+    RESULT_VARIABLE status OUTPUT_VARIABLE log ERROR_VARIABLE log)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "cpack failed (${status}):\n${log}")
+endif()
+file(GLOB debs ${OUT}/*.deb)
+list(LENGTH debs count)
+if(NOT count EQUAL 1)
+    message(FATAL_ERROR "expected one .deb in ${OUT}, found ${count}:\n${log}")
+endif()
+
+execute_process(COMMAND ${DPKG_DEB} -c ${debs} RESULT_VARIABLE status OUTPUT_VARIABLE contents)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "dpkg-deb -c failed on ${debs}")
+endif()
+execute_process(COMMAND ${DPKG_DEB} -f ${debs} Package Version Section Maintainer Depends Description
+                RESULT_VARIABLE status OUTPUT_VARIABLE control)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "dpkg-deb -f failed on ${debs}")
+endif()
+
+set(failures "")
+foreach(path
+        usr/bin/vintalem
+        usr/share/applications/vintalem.desktop
+        usr/share/icons/hicolor/32x32/apps/vintalem.png
+        usr/share/icons/hicolor/scalable/apps/vintalem.svg
+        usr/share/metainfo/${APP_ID}.metainfo.xml)
+    string(REPLACE "." "\\." pattern "${path}")
+    if(NOT contents MATCHES " \\./${pattern}\n")
+        list(APPEND failures "not in the package: /${path}")
+    endif()
+endforeach()
+if(NOT contents MATCHES "\n-rwxr-xr-x [^\n]* \\./usr/bin/vintalem\n" AND NOT contents MATCHES "^-rwxr-xr-x [^\n]* \\./usr/bin/vintalem\n")
+    list(APPEND failures "/usr/bin/vintalem is not an executable regular file")
+endif()
+# Everything goes under /usr: nothing from the build tree or /usr/local.
+string(REGEX MATCHALL " \\./[^\n]*" entries "${contents}")
+foreach(entry IN LISTS entries)
+    if(NOT entry MATCHES "^ \\./(usr/.*)?$" OR entry MATCHES "^ \\./usr/local")
+        list(APPEND failures "stray entry:${entry}")
+    endif()
+endforeach()
+
+if(NOT control MATCHES "(^|\n)Package: vintalem\n")
+    list(APPEND failures "package name is not vintalem")
+endif()
+if(NOT control MATCHES "\nDepends: [^\n]*libqt6widgets6")
+    list(APPEND failures "Depends does not list libqt6widgets6")
+endif()
+if(NOT control MATCHES "\nDepends: [^\n]*libc6")
+    list(APPEND failures "Depends does not list libc6")
+endif()
+if(NOT control MATCHES "\nSection: education\n")
+    list(APPEND failures "Section is not education")
+endif()
+if(NOT control MATCHES "\nMaintainer: [^\n]+<[^\n]+@[^\n]+>")
+    list(APPEND failures "no Maintainer with an address")
+endif()
+if(NOT control MATCHES "\nDescription: [^\n]+\n [^\n]+")
+    list(APPEND failures "no summary and long description")
+endif()
+
+if(failures)
+    list(JOIN failures "\n  " report)
+    message(FATAL_ERROR "${debs}:\n  ${report}\n\ncontents:\n${contents}\ncontrol:\n${control}")
+endif()
+message(STATUS "${debs}: all files in place; control:\n${control}")
+file(REMOVE_RECURSE ${OUT})
