@@ -23,7 +23,7 @@ done
 
 ./scripts/setup.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVINTALEM_BENCH=ON -DVINTALEM_TESTS=OFF >/dev/null
-cmake --build build-bench -j "$(nproc)" --target vintalem_bench
+cmake --build build-bench -j "$(nproc)" --target vintalem_bench >&2
 
 bench=(build-bench/bench/vintalem_bench --out build-bench/bench-results.md "${args[@]}")
 if [ "$platform" = xcb ]; then
