@@ -66,7 +66,8 @@ int TextBox::keyAsciiOf(const QKeyEvent& event)
     if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_At && key <= Qt::Key_Underscore)
         return key - Qt::Key_At;
     const QString text = event.text();
-    if (text.isEmpty())
+    // Keyboards send Delete with the DEL character (127), yet it is an editing key that types nothing.
+    if (text.isEmpty() || key == Qt::Key_Delete)
         return 0;
     const char32_t c = text.toUcs4().value(0);
     return c <= 0xFFFF ? static_cast<int>(c) : 0xFFFF;  // beyond 16 bits: not a base, dropped anyway
