@@ -1,0 +1,303 @@
+// Every way out of the game ends it, whatever else is on screen at that moment.
+
+#include "tests/support/fakes.h"
+#include "ui/info/about_form.h"
+#include "ui/main/main_form.h"
+#include "ui/toolkit/form_names.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEventLoop>
+#include <QMenuBar>
+#include <QPointer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <vector>
+
+using namespace vintalem;
+using namespace vintalem::ui;
+
+namespace {
+
+const QStringList kAllForms{names::zuvo, names::Atab, names::mutazioni, names::Information,
+                            names::InformazsuVintalem};
+// The windows besides the main one, one bit each in a row's subset.
+const QStringList kOthers{names::Atab, names::mutazioni, names::InformazsuVintalem, names::Information};
+
+const QString kLengthMessage =
+    QStringLiteral("Attenzione: controllare che in tutti i codoni siano presenti tre nucleotidi");
+const QString kStopMessage = QStringLiteral(
+    "Attenzione: ricordati che il DNA deve avere almeno un codone di stop affinchè la traduzione della proteina "
+    "possa terminare");
+
+enum class Way { CloseBox, Close, Esci };
+enum class Moment { Idle, Note, LengthMessage, StopMessage };
+
+QString wayName(Way w)
+{
+    switch (w) {
+    case Way::CloseBox: return QStringLiteral("close box");
+    case Way::Close: return QStringLiteral("close()");
+    case Way::Esci: return QStringLiteral("Esci");
+    }
+    return {};
+}
+
+QString momentName(Moment m)
+{
+    switch (m) {
+    case Moment::Idle: return QStringLiteral("idle");
+    case Moment::Note: return QStringLiteral("during the note");
+    case Moment::LengthMessage: return QStringLiteral("length message up");
+    case Moment::StopMessage: return QStringLiteral("stop message up");
+    }
+    return {};
+}
+
+void takeWayOut(MainForm* main, Way way)
+{
+    switch (way) {
+    case Way::CloseBox: main->windowHandle()->close(); break;
+    case Way::Close: main->close(); break;
+    case Way::Esci: main->mnuExit->trigger(); break;
+    }
+}
+
+// What the player does with the disabled main window when trying that way out.
+void tryWayOutOnDisabledWindow(MainForm* main, Way way)
+{
+    QWindow* window = main->windowHandle();
+    if (way == Way::Esci) {
+        QMenuBar* bar = main->menuBar();
+        QAction* file = bar->actions().value(0);
+        QTest::mouseClick(window, Qt::LeftButton, {}, bar->mapTo(main, bar->actionGeometry(file).center()));
+        QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
+        QTest::keyClick(window, Qt::Key_E);
+    } else if (way == Way::CloseBox) {
+        window->close();
+    } else {
+        main->close();
+    }
+}
+
+QString referenceCodon(const MainForm& main, int slot)
+{
+    return QString::fromStdString(main.referenceSequence().substr(static_cast<std::size_t>(slot) * 3, 3));
+}
+
+}  // namespace
+
+class TstExitPaths : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void everyWayOutEndsTheProgram_data();
+    void everyWayOutEndsTheProgram();
+    void esciFromCodeWhileAboutIsOpen();
+    void programStartsAndKeepsRunning();
+};
+
+void TstExitPaths::initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+void TstExitPaths::cleanup() { test::flushDeletes(); }
+
+void TstExitPaths::everyWayOutEndsTheProgram_data()
+{
+    QTest::addColumn<int>("subset");
+    QTest::addColumn<int>("way");
+    QTest::addColumn<int>("moment");
+    for (int subset = 0; subset < 16; ++subset) {
+        const bool about = subset & 8;
+        for (Moment moment : {Moment::Idle, Moment::Note, Moment::LengthMessage, Moment::StopMessage}) {
+            // A message needs a press of the button, which the about window blocks.
+            if (about && (moment == Moment::LengthMessage || moment == Moment::StopMessage))
+                continue;
+            for (Way way : {Way::CloseBox, Way::Close, Way::Esci}) {
+                QStringList open;
+                for (int k = 0; k < 4; ++k)
+                    if (subset & (1 << k))
+                        open << kOthers.at(k);
+                const QString tag = QStringLiteral("%1, %2, with {%3}")
+                                        .arg(wayName(way), momentName(moment), open.join(QLatin1Char(',')));
+                QTest::newRow(qPrintable(tag)) << subset << int(way) << int(moment);
+            }
+        }
+    }
+}
+
+void TstExitPaths::everyWayOutEndsTheProgram()
+{
+    QFETCH(int, subset);
+    QFETCH(int, way);
+    QFETCH(int, moment);
+    const Way how = static_cast<Way>(way);
+    const Moment when = static_cast<Moment>(moment);
+    const bool withAbout = subset & 8;
+
+    test::TestToolkit tk;
+    auto* main = tk.forms().load<MainForm>(names::zuvo);
+    QVERIFY(main);
+    main->show();
+
+    // Bring the windows of the row on screen the way a player does.
+    if (when == Moment::Note) {
+        // The two stop templates code the same stop: a silent change.
+        main->nt[19]->setText(referenceCodon(*main, 19) == QLatin1String("act") ? QStringLiteral("atc")
+                                                                              : QStringLiteral("act"));
+        QTest::mouseClick(main->CodProt, Qt::LeftButton);
+        QVERIFY(main->Label15->isVisible());
+    } else if (subset & 2) {
+        QTest::mouseClick(main->CodProt, Qt::LeftButton);
+    }
+    if (!(subset & 2))
+        if (Form* explanation = tk.forms().find(names::mutazioni))
+            explanation->close();
+    if (!(subset & 1))
+        tk.forms().find(names::Atab)->close();
+    else if (!tk.forms().isLoaded(names::Atab))
+        main->Atabella->trigger();
+    if (subset & 4)
+        main->Info->trigger();
+    if (withAbout)
+        main->mnuInformations->trigger();
+    test::flushDeletes();
+
+    std::vector<QPointer<Form>> windows;
+    for (int k = 0; k < 4; ++k) {
+        Form* form = tk.forms().find(kOthers.at(k));
+        QCOMPARE(form != nullptr, bool(subset & (1 << k)));
+        if (form) {
+            QVERIFY(form->isVisible());
+            windows.emplace_back(form);
+        }
+    }
+    windows.emplace_back(main);
+    QCOMPARE(main->isEnabled(), !withAbout);
+    if (when == Moment::Note)
+        QVERIFY(main->Label15->isVisible());
+
+    if (when == Moment::LengthMessage) {
+        main->nt[4]->setText(main->nt[4]->text().left(2));
+    } else if (when == Moment::StopMessage) {
+        main->nt[19]->setText(QStringLiteral("ggg"));  // the generated middle codons are never stops
+    }
+    bool messageUp = false;
+    tk.messages->whileShown = [&] {
+        messageUp = true;
+        takeWayOut(main, how);
+    };
+
+    QEventLoop loop;
+    connect(&tk.forms(), &FormRegistry::lastFormUnloaded, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    bool timedOut = false;
+    QTimer safety;
+    safety.setSingleShot(true);
+    connect(&safety, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        loop.exit(1);
+    });
+    safety.start(5000);
+
+    bool ignoredWhileDisabled = true;
+    QTimer::singleShot(0, main, [&, main] {
+        if (when == Moment::LengthMessage || when == Moment::StopMessage) {
+            QTest::mouseClick(main->CodProt, Qt::LeftButton);
+            return;
+        }
+        if (withAbout) {
+            // The about window holds the main window still: this try changes nothing.
+            tryWayOutOnDisabledWindow(main, how);
+            test::flushDeletes();
+            ignoredWhileDisabled = tk.forms().find(names::zuvo) == main && main->isVisible() &&
+                                   tk.forms().loadedCount() == static_cast<int>(windows.size()) &&
+                                   !QApplication::activePopupWidget();
+            QTest::mouseClick(tk.forms().find<AboutForm>(names::Information)->ok, Qt::LeftButton);
+        }
+        takeWayOut(main, how);
+    });
+
+    const int status = loop.exec();
+    QVERIFY2(!timedOut, "the way out never ended the program");
+    QCOMPARE(status, 0);
+    QVERIFY2(ignoredWhileDisabled, "the disabled main window reacted");
+    QVERIFY(tk.forms().ended());
+    QCOMPARE(tk.forms().loadedCount(), 0);
+    if (when == Moment::LengthMessage || when == Moment::StopMessage) {
+        QVERIFY(messageUp);
+        QCOMPARE(tk.messages->shown.size(), std::size_t(1));
+        QCOMPARE(tk.messages->shown.front().prompt,
+                 when == Moment::LengthMessage ? kLengthMessage : kStopMessage);
+    }
+    for (const QPointer<Form>& form : windows)
+        if (form)
+            QVERIFY2(!form->isVisible(), qPrintable(form->formName()));
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<Form*>(w))
+            QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+
+    test::flushDeletes();
+    // A note that was still up must not bring anything back when its time comes.
+    tk.clock->advance(5.0);
+    test::flushDeletes();
+    for (const QPointer<Form>& form : windows)
+        QVERIFY(form.isNull());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        QVERIFY2(!qobject_cast<Form*>(w), qPrintable(w->objectName()));
+    for (const QString& name : kAllForms) {
+        QCOMPARE(tk.forms().find(name), nullptr);
+        QCOMPARE(tk.forms().load(name), nullptr);
+    }
+    QCOMPARE(tk.forms().loadedCount(), 0);
+    QCOMPARE(tk.clock->pendingAlarms(), 0);
+}
+
+void TstExitPaths::esciFromCodeWhileAboutIsOpen()
+{
+    // Not a player's way (the menu is disabled), but the unload order must cope with the
+    // about window enabling windows that are already gone.
+    test::TestToolkit tk;
+    auto* main = tk.forms().load<MainForm>(names::zuvo);
+    QVERIFY(main);
+    main->show();
+    QTest::mouseClick(main->CodProt, Qt::LeftButton);
+    main->Info->trigger();
+    main->mnuInformations->trigger();
+    QCOMPARE(tk.forms().loadedCount(), 5);
+
+    QSignalSpy ended(&tk.forms(), &FormRegistry::lastFormUnloaded);
+    main->mnuExit->trigger();
+    QCOMPARE(ended.count(), 1);
+    test::flushDeletes();
+    for (const QString& name : kAllForms)
+        QCOMPARE(tk.forms().load(name), nullptr);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        QVERIFY2(!qobject_cast<Form*>(w), qPrintable(w->objectName()));
+}
+
+void TstExitPaths::programStartsAndKeepsRunning()
+{
+    // The program has no command line and no way out but its windows, so this only proves
+    // that the real executable starts and does not fall over on its own.
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(VINTALEM_EXE), {});
+    QVERIFY2(program.waitForStarted(5000), qPrintable(program.errorString()));
+    const bool finished = program.waitForFinished(1000);
+    QVERIFY2(!finished, qPrintable(QStringLiteral("the program ended by itself with code %1: %2")
+                                       .arg(program.exitCode())
+                                       .arg(QString::fromLocal8Bit(program.readAllStandardError()))));
+    QCOMPARE(program.state(), QProcess::Running);
+    program.kill();
+    QVERIFY(program.waitForFinished(5000));
+}
+
+QTEST_MAIN(TstExitPaths)
+#include "tst_exit_paths.moc"
