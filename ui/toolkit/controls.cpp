@@ -27,12 +27,14 @@ Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent)
 
 void Label::setForeColor(const QColor& color)
 {
+    // The disabled group keeps its grey, so a disabled window greys every caption alike.
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::Active, QPalette::WindowText, color);
+    p.setColor(QPalette::Inactive, QPalette::WindowText, color);
     setPalette(p);
 }
 
-QColor Label::foreColor() const { return palette().color(QPalette::WindowText); }
+QColor Label::foreColor() const { return palette().color(QPalette::Active, QPalette::WindowText); }
 
 void Label::setFontBold(bool bold)
 {
