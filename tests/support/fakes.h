@@ -10,6 +10,14 @@
 
 namespace vintalem::test {
 
+// The texts the game's messages must show, written out once for every test.
+inline const QString kTitle = QStringLiteral("Controllo dell'esattezza dati");
+inline const QString kLengthMessage =
+    QStringLiteral("Attenzione: controllare che in tutti i codoni siano presenti tre nucleotidi");
+inline const QString kStopMessage = QStringLiteral(
+    "Attenzione: ricordati che il DNA deve avere almeno un codone di stop affinchè la traduzione della proteina "
+    "possa terminare");
+
 // Records every message instead of showing a modal box.
 class RecordingMessages final : public ui::MessageService {
 public:

@@ -115,12 +115,9 @@ QString explanationBody()
     return text;
 }
 
-const QString kTitle = QStringLiteral("Controllo dell'esattezza dati");
-const QString kLengthMessage =
-    QStringLiteral("Attenzione: controllare che in tutti i codoni siano presenti tre nucleotidi");
-const QString kStopMessage = QStringLiteral(
-    "Attenzione: ricordati che il DNA deve avere almeno un codone di stop affinchè la traduzione della proteina "
-    "possa terminare");
+using test::kLengthMessage;
+using test::kStopMessage;
+using test::kTitle;
 
 // The main window of a fresh program, shown; with the designed strand unless told otherwise.
 struct Game {

@@ -17,12 +17,9 @@ using namespace vintalem::ui;
 namespace {
 
 constexpr int kSlots = MainForm::kSlots;
-const QString kTitle = QStringLiteral("Controllo dell'esattezza dati");
-const QString kLengthMessage =
-    QStringLiteral("Attenzione: controllare che in tutti i codoni siano presenti tre nucleotidi");
-const QString kStopMessage = QStringLiteral(
-    "Attenzione: ricordati che il DNA deve avere almeno un codone di stop affinchè la traduzione della proteina "
-    "possa terminare");
+using test::kLengthMessage;
+using test::kStopMessage;
+using test::kTitle;
 
 QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 

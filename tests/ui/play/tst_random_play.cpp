@@ -43,12 +43,9 @@ const QColor kBlack(0, 0, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kMagenta(255, 0, 255);
 
-const QString kTitle = QStringLiteral("Controllo dell'esattezza dati");
-const QString kLengthMessage =
-    QStringLiteral("Attenzione: controllare che in tutti i codoni siano presenti tre nucleotidi");
-const QString kStopMessage = QStringLiteral(
-    "Attenzione: ricordati che il DNA deve avere almeno un codone di stop affinchè la traduzione della proteina "
-    "possa terminare");
+using test::kLengthMessage;
+using test::kStopMessage;
+using test::kTitle;
 
 const QStringList kAllForms{names::zuvo, names::Atab, names::mutazioni, names::Information,
                             names::InformazsuVintalem};
