@@ -45,13 +45,41 @@ inline constexpr std::array<CodonEntry, 64> kCodonTable{{
 inline constexpr std::string_view kStartCodon = "aug";
 inline constexpr std::string_view kRnaBases = "acgu";  // the codon table window's base order
 
+namespace detail {
+constexpr int baseIndex(char c)
+{
+    switch (c) {
+    case 'a': return 0;
+    case 'c': return 1;
+    case 'g': return 2;
+    case 'u': return 3;
+    default: return -1;
+    }
+}
+static_assert(baseIndex(kRnaBases[0]) == 0 && baseIndex(kRnaBases[1]) == 1 && baseIndex(kRnaBases[2]) == 2
+              && baseIndex(kRnaBases[3]) == 3);
+
+// kCodonTable re-addressed by base numbers (first * 16 + second * 4 + third), so a
+// look-up is one index instead of a scan of 64 string compares.
+constexpr std::array<AminoAcidId, 64> codonIndex()
+{
+    std::array<AminoAcidId, 64> index{};
+    for (const CodonEntry& e : kCodonTable)
+        index[baseIndex(e.codon[0]) * 16 + baseIndex(e.codon[1]) * 4 + baseIndex(e.codon[2])] = e.outcome;
+    return index;
+}
+inline constexpr std::array<AminoAcidId, 64> kCodonIndex = codonIndex();
+}  // namespace detail
+
 // Exact, case-sensitive: anything but three of a, c, g, u matches nothing.
 constexpr std::optional<AminoAcidId> LookUpCodon(std::string_view codon)
 {
-    for (const CodonEntry& e : kCodonTable)
-        if (e.codon == codon)
-            return e.outcome;
-    return std::nullopt;
+    if (codon.size() != 3)
+        return std::nullopt;
+    const int a = detail::baseIndex(codon[0]), b = detail::baseIndex(codon[1]), c = detail::baseIndex(codon[2]);
+    if ((a | b | c) < 0)
+        return std::nullopt;
+    return detail::kCodonIndex[static_cast<std::size_t>(a * 16 + b * 4 + c)];
 }
 
 constexpr bool isStopCodon(std::string_view codon) { return codon == "uaa" || codon == "uag" || codon == "uga"; }
@@ -63,13 +91,6 @@ constexpr std::array<char, 3> codonOfCell(std::size_t cell)
 }
 
 namespace detail {
-constexpr int baseIndex(char c)
-{
-    for (std::size_t i = 0; i < kRnaBases.size(); ++i)
-        if (kRnaBases[i] == c)
-            return static_cast<int>(i);
-    return -1;
-}
 constexpr bool everyCodonOnce()
 {
     std::array<bool, 64> seen{};
