@@ -472,7 +472,11 @@ void TstRandomPlay::playOne()
     case 1: typeCharacter(kOthers[pick(static_cast<int>(sizeof(kOthers)) - 1)], chance(0.25) ? Way::Window : Way::Widget); return;
     case 12: clickGlyph(false); return;
     case 13: clickGlyph(true); return;
-    default: (this->*choices[k].act)(); return;
+    default: {
+        const auto act = choices[k].act;  // read first: gcc 12 UBSan misreports the indexed call
+        (this->*act)();
+        return;
+    }
     }
 }
 

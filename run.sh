@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Installs what is missing (make included), then: make run
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/setup.sh
+exec make run
