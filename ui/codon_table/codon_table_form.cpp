@@ -7,6 +7,7 @@
 #include "ui/toolkit/twips.h"
 
 #include <QPainter>
+#include <QStaticText>
 
 namespace vintalem::ui {
 
@@ -35,25 +36,45 @@ constexpr int cellTop(int i) { return 480 + 960 * ((i / 4) % 4) + 240 * (i % 4);
 
 const QColor kMagenta(255, 0, 255);
 const QColor kYellow(255, 255, 0);
-const QColor kFirstBase(0, 192, 0);
-const QColor kSecondBase(192, 0, 0);
-const QColor kThirdBase(0, 0, 192);
+constexpr QRgb kFirstBase = 0x00C000;
+constexpr QRgb kSecondBase = 0xC00000;
+constexpr QRgb kThirdBase = 0x0000C0;
 const QString kBases = QStringLiteral("ACGU");
+
+constexpr std::array<CodonTableForm::BaseLetter, 72> makeBaseLetters()
+{
+    constexpr char bases[] = "ACGU";
+    std::array<CodonTableForm::BaseLetter, 72> letters{};
+    for (int f = 0; f < 4; ++f)
+        letters[f] = {bases[f], 1080 + 1080 * f, 240, kFirstBase};
+    for (int s = 0; s < 4; ++s)
+        letters[4 + s] = {bases[s], 360, 840 + 960 * s, kSecondBase};
+    for (int i = 0; i < CodonTableForm::kCells; ++i)
+        letters[8 + i] = {bases[i % 4], 720 + 1080 * (i / 16), cellTop(i), kThirdBase};
+    return letters;
+}
+constexpr std::array<CodonTableForm::BaseLetter, 72> kBaseLetters = makeBaseLetters();
 
 QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// The twelve lines of the grid, painted beneath the labels.
+// The twelve lines of the grid and the 72 base letters: all of it static, so one
+// widget paints it instead of a label per letter.
 class GridLines final : public QWidget {
 public:
-    explicit GridLines(QWidget* parent) : QWidget(parent)
+    explicit GridLines(QWidget* parent) : QWidget(parent), letterFont_(boldFont())
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        for (std::size_t b = 0; b < captions_.size(); ++b) {
+            captions_[b].setText(QString(kBases[static_cast<qsizetype>(b)]));
+            captions_[b].setTextFormat(Qt::PlainText);
+        }
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* event) override
     {
         QPainter p(this);
+        p.save();
         p.setRenderHint(QPainter::Antialiasing);
         p.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
         p.setPen(QPen(palette().color(QPalette::WindowText), kTwipsPerPixel, Qt::SolidLine, Qt::SquareCap));
@@ -61,21 +82,31 @@ protected:
         p.translate(kTwipsPerPixel / 2.0, kTwipsPerPixel / 2.0);
         for (const auto& l : kGridLines)
             p.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
-    }
-};
+        p.restore();
 
-Label* baseLetter(QWidget* parent, int number, QChar base, const QColor& colour, int left, int top)
-{
-    auto* label = new Label(QString(base), parent);
-    label->setObjectName(QStringLiteral("Label%1").arg(number));
-    label->setFont(boldFont());
-    label->setForeColor(colour);
-    placeTwips(label, left, top, 135, 255);
-    return label;
-}
+        // Drawn as a label draws its caption, so they look the same; a disabled window greys them.
+        p.setFont(letterFont_);
+        const QRegion& dirty = event->region();
+        const QColor disabled = palette().color(QPalette::Disabled, QPalette::WindowText);
+        for (const auto& letter : kBaseLetters) {
+            const QRect r =
+                twipsRect(letter.left, letter.top, CodonTableForm::kLetterWidth, CodonTableForm::kLetterHeight);
+            if (!dirty.intersects(r))
+                continue;
+            p.setPen(isEnabled() ? QColor::fromRgb(letter.colour) : disabled);
+            // Laid out once per base, not once per letter: a layout costs more than its drawing.
+            p.drawStaticText(r.topLeft(), captions_[static_cast<std::size_t>(kBases.indexOf(QLatin1Char(letter.caption)))]);
+        }
+    }
+
+private:
+    QFont letterFont_;
+    std::array<QStaticText, 4> captions_;
+};
 }  // namespace
 
 const std::array<CodonTableForm::GridLine, 12>& CodonTableForm::gridLines() { return kGridLines; }
+const std::array<CodonTableForm::BaseLetter, 72>& CodonTableForm::baseLetters() { return kBaseLetters; }
 
 CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella degli Aminoacidi"), 6600, 5010)
 {
@@ -84,13 +115,7 @@ CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella deg
     auto* lines = new GridLines(area);
     lines->setGeometry(area->rect());
 
-    for (int f = 0; f < 4; ++f) {
-        baseLetter(area, 1 + f, kBases[f], kFirstBase, 1080 + 1080 * f, 240);
-        baseLetter(area, 5 + f, kBases[f], kSecondBase, 360, 840 + 960 * f);
-    }
     for (int i = 0; i < kCells; ++i) {
-        baseLetter(area, 9 + i, kBases[i % 4], kThirdBase, 720 + 1080 * (i / 16), cellTop(i));
-
         auto* cell = new Label(qstr(entry(outcomeOfCell(static_cast<std::size_t>(i))).code), area);
         cell->setObjectName(QStringLiteral("aminoacido(%1)").arg(i));
         const auto codon = codonOfCell(static_cast<std::size_t>(i));

@@ -20,6 +20,15 @@ public:
         const char* name;
         int x1, y1, x2, y2;  // twips
     };
+    // A coloured base letter of the grid's headings: the first base along the top, the
+    // second down the left, the third beside each cell. Bold, kLetterWidth x kLetterHeight.
+    struct BaseLetter {
+        char caption;
+        int left, top;  // twips
+        QRgb colour;
+    };
+    static constexpr int kLetterWidth = 135;
+    static constexpr int kLetterHeight = 255;
 
     CodonTableForm();
 
@@ -30,6 +39,7 @@ public:
 
     const QString& selectedCode() const { return SelectedCode; }
     static const std::array<GridLine, 12>& gridLines();
+    static const std::array<BaseLetter, 72>& baseLetters();
 
     std::array<Label*, kCells> aminoacido{};
     Label* Label73 = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/toolkit/twips.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -138,19 +139,47 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
-// Label of one of the letters Label1..Label72 at the given twips place.
-Label* letterAt(const CodonTableForm& table, int left, int top)
+// The base letters the window declares at the given twips place.
+QList<CodonTableForm::BaseLetter> lettersAt(int left, int top)
 {
-    static const QRegularExpression name(QStringLiteral("^Label(\\d+)$"));
-    for (Label* label : table.client()->findChildren<Label*>()) {
-        const auto m = name.match(label->objectName());
-        if (!m.hasMatch())
-            continue;
-        const int n = m.captured(1).toInt();
-        if (n >= 1 && n <= 72 && label->geometry() == twipsRect(left, top, 135, 255))
-            return label;
-    }
-    return nullptr;
+    QList<CodonTableForm::BaseLetter> found;
+    for (const CodonTableForm::BaseLetter& l : CodonTableForm::baseLetters())
+        if (l.left == left && l.top == top)
+            found << l;
+    return found;
+}
+
+QRect letterRect(int left, int top)
+{
+    return twipsRect(left, top, CodonTableForm::kLetterWidth, CodonTableForm::kLetterHeight);
+}
+
+// Pixels of exactly `colour` inside `rect`: the fully inked inside of a glyph.
+int pixelsOf(const QImage& image, const QRect& rect, const QColor& colour)
+{
+    int n = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            n += image.pixelColor(x, y).rgb() == colour.rgb();
+    return n;
+}
+
+// `caption` drawn alone in `font` and `colour` on the window's background, as a label draws it.
+QImage drawnAlone(const CodonTableForm& table, const QString& caption, const QFont& font, const QColor& colour)
+{
+    const QSize size = letterRect(0, 0).size();
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(table.palette().color(QPalette::Window));
+    QPainter p(&image);
+    p.setFont(font);
+    p.setPen(colour);
+    p.drawText(QRect(QPoint(0, 0), size), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
+    return image;
+}
+
+QImage clientPicture(CodonTableForm& table)
+{
+    return table.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // A coding run of a strand of our own: Met, then Gly, then stop in slot 2.
@@ -210,6 +239,8 @@ private slots:
     void cellExamples();
     void baseLetters_data();
     void baseLetters();
+    void baseLettersTakeNoInput();
+    void baseLettersGreyInDisabledWindow();
     void sideControls_data();
     void sideControls();
     void listEntries_data();
@@ -311,16 +342,13 @@ void TstCodonTableWindow::baseLetters_data()
     QTest::addColumn<int>("top");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QColor>("colour");
-    QTest::addColumn<QString>("name");  // empty where any of Label9..Label72 may sit there
     for (int f = 0; f < 4; ++f)
-        QTest::addRow("green %c", kUpperBases[f])
-            << 1080 + 1080 * f << 240 << QString(QChar(kUpperBases[f])) << kGreen << QStringLiteral("Label%1").arg(1 + f);
+        QTest::addRow("green %c", kUpperBases[f]) << 1080 + 1080 * f << 240 << QString(QChar(kUpperBases[f])) << kGreen;
     for (int s = 0; s < 4; ++s)
-        QTest::addRow("red %c", kUpperBases[s])
-            << 360 << 840 + 960 * s << QString(QChar(kUpperBases[s])) << kRed << QStringLiteral("Label%1").arg(5 + s);
+        QTest::addRow("red %c", kUpperBases[s]) << 360 << 840 + 960 * s << QString(QChar(kUpperBases[s])) << kRed;
     for (int i = 0; i < 64; ++i)
         QTest::addRow("blue beside cell %d", i) << 720 + 1080 * (i / 16) << 480 + 960 * ((i / 4) % 4) + 240 * (i % 4)
-                                                << QString(QChar(kUpperBases[i % 4])) << kBlue << QString();
+                                                << QString(QChar(kUpperBases[i % 4])) << kBlue;
 }
 
 void TstCodonTableWindow::baseLetters()
@@ -329,23 +357,73 @@ void TstCodonTableWindow::baseLetters()
     QFETCH(int, top);
     QFETCH(QString, caption);
     QFETCH(QColor, colour);
-    QFETCH(QString, name);
+    QCOMPARE(CodonTableForm::baseLetters().size(), std::size_t(72));
+    const QList<CodonTableForm::BaseLetter> here = lettersAt(left, top);
+    QCOMPARE(here.size(), 1);
+    QCOMPARE(QString(QChar(here[0].caption)), caption);
+    QCOMPARE(QColor::fromRgb(here[0].colour), colour);
+
     test::TestToolkit tk;
     CodonTableForm* table = openTable(tk);
     QVERIFY(table);
-    Label* letter = letterAt(*table, left, top);
-    QVERIFY2(letter, "no letter label at that place");
-    if (!name.isEmpty())
-        QCOMPARE(letter->objectName(), name);
-    else
-        QVERIFY(letter->objectName().mid(5).toInt() >= 9);
-    QCOMPARE(letter->text(), caption);
-    QCOMPARE(letter->foreColor(), colour);
-    QVERIFY(letter->font().bold());
-    QCOMPARE(letter->font().weight(), QFont::Bold);
-    QVERIFY(!letter->font().italic());
-    QVERIFY(!letter->font().underline());
-    QVERIFY(!letter->font().strikeOut());
+    QFont bold = table->font();
+    bold.setBold(true);
+    QFont regular = table->font();
+    regular.setBold(false);
+    // The caption fits its place at the window's font.
+    const QRect rect = letterRect(left, top);
+    QVERIFY(QFontMetrics(bold).horizontalAdvance(caption) <= rect.width());
+    QVERIFY(QFontMetrics(bold).height() <= rect.height());
+
+    // On screen: the letter in its colour, in bold, inside its place and nowhere else near it.
+    const QImage picture = clientPicture(*table);
+    const QImage alone = drawnAlone(*table, caption, bold, colour);
+    const int inked = pixelsOf(alone, alone.rect(), colour);
+    QVERIFY(inked > 0);
+    QCOMPARE(pixelsOf(picture, rect, colour), inked);
+    QVERIFY(pixelsOf(drawnAlone(*table, caption, regular, colour), alone.rect(), colour) < inked);
+    for (const QColor& other : {kGreen, kRed, kBlue})
+        if (other != colour)
+            QCOMPARE(pixelsOf(picture, rect, other), 0);
+    // Its glyph's inside, pixel for pixel.
+    for (int y = 0; y < alone.height(); ++y)
+        for (int x = 0; x < alone.width(); ++x)
+            if (alone.pixelColor(x, y).rgb() == colour.rgb())
+                QCOMPARE(picture.pixelColor(rect.left() + x, rect.top() + y), colour);
+}
+
+void TstCodonTableWindow::baseLettersTakeNoInput()
+{
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    const Snapshot before(*table);
+    for (const CodonTableForm::BaseLetter& l : CodonTableForm::baseLetters())
+        QTest::mouseClick(table->windowHandle(), Qt::LeftButton, {},
+                          table->client()->mapTo(table, letterRect(l.left, l.top).center()));
+    QVERIFY(Snapshot(*table) == before);
+    QVERIFY(table->selectedCode().isEmpty());
+}
+
+void TstCodonTableWindow::baseLettersGreyInDisabledWindow()
+{
+    test::TestToolkit tk;
+    CodonTableForm* table = openTable(tk);
+    QVERIFY(table);
+    table->setEnabled(false);
+    const QImage picture = clientPicture(*table);
+    const QColor grey = table->palette().color(QPalette::Disabled, QPalette::WindowText);
+    QVERIFY(grey != kGreen && grey != kRed && grey != kBlue);
+    for (const CodonTableForm::BaseLetter& l : CodonTableForm::baseLetters()) {
+        const QRect rect = letterRect(l.left, l.top);
+        QCOMPARE(pixelsOf(picture, rect, QColor::fromRgb(l.colour)), 0);
+        // Without the rows a grid line may cross.
+        QVERIFY(pixelsOf(picture, rect.adjusted(0, 1, 0, -1), grey) > 0);
+    }
+    table->setEnabled(true);
+    const QImage enabled = clientPicture(*table);
+    for (const CodonTableForm::BaseLetter& l : CodonTableForm::baseLetters())
+        QVERIFY(pixelsOf(enabled, letterRect(l.left, l.top), QColor::fromRgb(l.colour)) > 0);
 }
 
 void TstCodonTableWindow::sideControls_data()
