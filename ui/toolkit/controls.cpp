@@ -18,11 +18,14 @@ bool releasedInside(const QWidget* widget, const QMouseEvent* event)
 }
 }  // namespace
 
-Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent)
+Label::Label(const QString& caption, QWidget* parent) : QLabel(parent)
 {
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
+    // The caption last: each setting above would otherwise lay it out again.
+    if (!caption.isEmpty())
+        setText(caption);
 }
 
 void Label::setForeColor(const QColor& color)
