@@ -116,7 +116,7 @@ bool isDark(const QColor& c) { return qGray(c.rgb()) < 100; }
     } while (false)
 
 constexpr QRgb kWhite = 0xFFFFFF;
-constexpr std::array<qreal, 2> kRatios{1.0, 2.0};
+constexpr std::array<qreal, 3> kRatios{1.0, 1.5, 2.0};
 
 // A loaded, shown main window whose protein rows are still empty.
 struct Fixture {
