@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace vintalem::ui {
 
 namespace {
@@ -153,6 +155,29 @@ void PictureBox::drawCircle(QPointF centre, qreal radius) { add(Circle{centre, r
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    // A copy lands on the very pixels of the drawing only where the box maps onto whole
+    // device pixels: an integral scale and offset, as at ratios 1 and 2, not at 1.5.
+    const QTransform t = p.deviceTransform();
+    const qreal ratio = t.m11();
+    const bool whole = t.type() <= QTransform::TxScale && ratio == t.m22() && ratio >= 1
+        && ratio == std::floor(ratio) && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
+    if (shapes_.empty() || !whole) {
+        paintContent(p);
+        return;
+    }
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (cache_.size() != pixels || cache_.devicePixelRatio() != ratio || cachedShapes_ != shapes_) {
+        cache_ = QPixmap(pixels);
+        cache_.setDevicePixelRatio(ratio);
+        QPainter c(&cache_);
+        paintContent(c);
+        cachedShapes_ = shapes_;
+    }
+    p.drawPixmap(0, 0, cache_);
+}
+
+void PictureBox::paintContent(QPainter& p) const
+{
     p.fillRect(rect(), Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
     p.save();

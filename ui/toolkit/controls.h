@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMetaMethod>
+#include <QPixmap>
 
 #include <functional>
 #include <variant>
@@ -103,10 +104,15 @@ protected:
 
 private:
     void add(Shape shape);
+    void paintContent(QPainter& p) const;
 
     std::vector<Shape> shapes_;
     QColor fillColor_ = Qt::black;
     QLabel* captionLabel_ = nullptr;
+    // The last drawing, reused while the shapes, size and pixel ratio stay the same:
+    // antialiased outlines at this scale cost far more than a copy.
+    QPixmap cache_;
+    std::vector<Shape> cachedShapes_;
 };
 
 // A list box that reports the release of a mouse button after it has taken the click.
