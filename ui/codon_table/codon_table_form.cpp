@@ -95,7 +95,8 @@ protected:
                 continue;
             p.setPen(isEnabled() ? QColor::fromRgb(letter.colour) : disabled);
             // Laid out once per base, not once per letter: a layout costs more than its drawing.
-            p.drawStaticText(r.topLeft(), captions_[static_cast<std::size_t>(kBases.indexOf(QLatin1Char(letter.caption)))]);
+            const auto base = static_cast<std::size_t>(kBases.indexOf(QLatin1Char(letter.caption)));
+            p.drawStaticText(r.topLeft(), captions_[base]);
         }
     }
 
