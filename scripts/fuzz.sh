@@ -8,19 +8,7 @@ runs="${1:-200000}"
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 build="$repo/build-fuzz"
 
-missing=()
-command -v clang++ >/dev/null || missing+=(clang)
-dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null | grep -q "install ok installed" || missing+=(libclang-rt-14-dev)
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null || { echo "fuzz: run as root, or install sudo, to install: ${missing[*]}" >&2; exit 1; }
-        sudo=sudo
-    fi
-    echo "fuzz: installing ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$repo/scripts/setup.sh" clang libclang-rt-14-dev
 
 cmake -S "$repo/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j 2 --target fuzz_core

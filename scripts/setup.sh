@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building and testing need, from Debian's packages, if it is missing.
+# Further package names given as arguments are installed the same way.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     xvfb xauth
     desktop-file-utils appstream dpkg-dev file
 )
+packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
