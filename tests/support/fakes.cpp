@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -75,6 +76,15 @@ TestToolkit::TestToolkit()
 }
 
 TestToolkit::~TestToolkit() = default;
+
+QImage renderAt(QWidget* widget, qreal dpr)
+{
+    QImage image(widget->size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::magenta);
+    widget->render(&image);
+    return image;
+}
 
 void flushDeletes()
 {

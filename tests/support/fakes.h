@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/toolkit.h"
 
+#include <QImage>
 #include <QString>
 
 #include <functional>
@@ -79,6 +80,9 @@ struct TestToolkit {
 
     ui::FormRegistry& forms() { return toolkit.forms(); }
 };
+
+// The widget painted as on a screen of the given pixel ratio, over magenta so unpainted pixels show.
+QImage renderAt(QWidget* widget, qreal dpr);
 
 // Lets deferred deletions run, so unloaded forms are really gone.
 void flushDeletes();

@@ -287,14 +287,7 @@ protected:
     }
 };
 
-QImage renderAt(QWidget* widget, qreal dpr)
-{
-    QImage image(widget->size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(dpr);
-    image.fill(Qt::magenta);
-    widget->render(&image);
-    return image;
-}
+using test::renderAt;
 
 bool anyFormLeft()
 {

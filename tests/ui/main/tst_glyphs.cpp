@@ -72,15 +72,7 @@ QRectF rectOf(Geometry g)
 }
 double radiusOf(Geometry g) { return g == Geometry::SmallCircle ? 50 : g == Geometry::MediumCircle ? 100 : 140; }
 
-// The box painted as on a screen of the given pixel ratio.
-QImage renderAt(QWidget* widget, qreal dpr)
-{
-    QImage image(widget->size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(dpr);
-    image.fill(Qt::magenta);
-    widget->render(&image);
-    return image;
-}
+using test::renderAt;
 
 // Colour at a point given in logical pixels of the box.
 QColor pixel(const QImage& image, double x, double y)
