@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTest>
 #include <QWidget>
 
 #include <algorithm>
@@ -64,6 +65,16 @@ float ScriptedSource::next()
     return v;
 }
 
+std::uint64_t testSeed()
+{
+    static const std::uint64_t seed = [] {
+        bool ok = false;
+        const qulonglong value = qEnvironmentVariable("VINTALEM_TEST_SEED").toULongLong(&ok, 0);
+        return ok ? std::uint64_t{value} : std::uint64_t{0x5EED2026};
+    }();
+    return seed;
+}
+
 TestToolkit::TestToolkit()
 {
     auto recorder = std::make_unique<RecordingMessages>();
@@ -72,10 +83,16 @@ TestToolkit::TestToolkit()
     auto fake = std::make_unique<FakeClock>();
     clock = fake.get();
     toolkit.setClock(std::move(fake));
+    // Reseeding reads the fake clock's ticks, which count from zero in every toolkit.
+    toolkit.setRandom(std::make_unique<ClockSeededGenerator>([c = clock] { return c->ticks(); }, testSeed()));
     ui::registerForms(toolkit.forms());
 }
 
-TestToolkit::~TestToolkit() = default;
+TestToolkit::~TestToolkit()
+{
+    if (QTest::currentTestFailed())
+        qInfo("VINTALEM_TEST_SEED=0x%llx reproduces this failure", static_cast<unsigned long long>(testSeed()));
+}
 
 QImage renderAt(QWidget* widget, qreal dpr)
 {

@@ -69,7 +69,12 @@ private:
     std::size_t next_ = 0;
 };
 
-// A toolkit with all five forms registered, fake messages and a fake clock.
+// The seed of every test's random source: VINTALEM_TEST_SEED if set (decimal or 0x...),
+// else a fixed one, so each test draws the same strands on every run.
+std::uint64_t testSeed();
+
+// A toolkit with all five forms registered, fake messages, a fake clock and a random
+// source seeded with testSeed(). A failing test prints the seed that reproduces it.
 struct TestToolkit {
     TestToolkit();
     ~TestToolkit();
