@@ -1,5 +1,6 @@
 #include "core/coding_run.h"
 #include "core/codon_table.h"
+#include "core/report.h"
 #include "core/sequence.h"
 
 #include <QTest>
@@ -100,6 +101,10 @@ private slots:
     void noStartWithStopDoesNotWarn();
     void unmatchedCodonDoesNotEndProtein();
     void emptyReference();
+
+    void report_data();
+    void report();
+    void reportKeepsWhatAnUndecodableReferenceLeft();
 };
 
 void TstCodingRun::transcribe_data()
@@ -391,6 +396,69 @@ void TstCodingRun::emptyReference()
     for (const SlotChange& c : r.changes)
         QVERIFY(!c.previous.has_value());
     QCOMPARE(outcomesOf(r), knownOutcomes());
+}
+
+// Slots of the known strand edited as "slot:codon ...", the previous-protein row as the
+// report decodes it and leaves it ("slot:Code ..."), and its two flags.
+void TstCodingRun::report_data()
+{
+    QTest::addColumn<QString>("edits");
+    QTest::addColumn<QString>("decoded");
+    QTest::addColumn<QString>("previous");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<bool>("heading");
+    QTest::newRow("no edit") << "" << "" << "" << false << false;
+    QTest::newRow("silent: gct to gcc, Arg both") << "5:gcc" << "5:Arg" << "5:Arg" << true << true;
+    QTest::newRow("replacing: Arg to Ser") << "5:tca" << "5:Arg" << "5:Arg" << false << true;
+    QTest::newRow("silent and replacing") << "5:gcc 7:agg" << "5:Arg 7:Thr" << "5:Arg 7:Thr" << false << true;
+    QTest::newRow("replacing, then silent") << "1:aat 5:gcc" << "1:Phe 5:Arg" << "1:Phe 5:Arg" << false << true;
+    QTest::newRow("stop exchanged for stop") << "19:atc" << "19:Stop" << "19:Stop" << true << true;
+    QTest::newRow("stop replaced, no stop left") << "19:cga" << "19:Stop" << "19:Stop" << false << true;
+    QTest::newRow("start changed: slot 0 keeps Met") << "0:tat 5:gcc" << "0:Met 5:Arg" << "0:Met" << false << true;
+    QTest::newRow("stop in 5, 10 changed: 10 tidied") << "5:act 10:agt" << "5:Arg 10:Ser" << "5:Arg" << false << true;
+    QTest::newRow("changed back is unchanged") << "5:gct" << "" << "" << false << false;
+    QTest::newRow("pasted foreign letter in 4: tidied") << "4:tt\u00e9" << "4:Lys" << "" << false << false;
+    QTest::newRow("pasted foreign letter in 0: kept") << "0:ta\u00e9" << "0:Met" << "0:Met" << false << true;
+}
+
+void TstCodingRun::report()
+{
+    QFETCH(QString, edits);
+    QFETCH(QString, decoded);
+    QFETCH(QString, previous);
+    QFETCH(bool, silent);
+    QFETCH(bool, heading);
+
+    CodonTexts texts = knownTexts();
+    for (const QString& edit : edits.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList parts = edit.split(QLatin1Char(':'));
+        texts[parts[0].toUInt()] = parts[1].toStdString();
+    }
+    const CodingRunResult run = runCoding(texts, kReference);
+    const CodingReport r = runReport(run, ProteinRow{});
+    const auto listed = [](const ProteinRow& row) {
+        QStringList shown;
+        for (std::size_t i = 0; i < kCodonCount; ++i)
+            if (row[i])
+                shown << QStringLiteral("%1:%2").arg(i).arg(outcomeText(row[i]));
+        return shown.join(QLatin1Char(' '));
+    };
+    QCOMPARE(listed(r.decoded), decoded);
+    QCOMPARE(listed(r.previous), previous);
+    QCOMPARE(r.silentMutation, silent);
+    QCOMPARE(r.showHeading, heading);
+}
+
+void TstCodingRun::reportKeepsWhatAnUndecodableReferenceLeft()
+{
+    // With no reference every slot counts as changed and decodes nothing: the row stays.
+    ProteinRow before{};
+    before[0] = AminoAcidId::Met;
+    before[3] = AminoAcidId::Gly;
+    const CodingReport r = runReport(runCoding(knownTexts(), ""), before);
+    QCOMPARE(r.decoded, before);
+    QCOMPARE(r.previous, before);
+    QVERIFY(r.silentMutation);  // Gly in slot 3 both times
 }
 
 QTEST_APPLESS_MAIN(TstCodingRun)

@@ -266,6 +266,7 @@ void MainForm::ChnSeq_Click()
         OldAA[i]->setToolTip(QString());
         OldAaName[i]->setText(QString());
     }
+    previousRow_ = {};
 }
 
 void MainForm::nt_KeyPress(int /*Index*/, int& KeyAscii)
@@ -347,6 +348,7 @@ void MainForm::CodProt_Click()
         messages().show(kLengthMessage, kMessageTitle);
         return;
     }
+    const CodingReport report = runReport(run, previousRow_);
 
     for (int i = 0; i < kSlots; ++i) {
         if (run.changes[i].changed) {
@@ -360,7 +362,7 @@ void MainForm::CodProt_Click()
         ClearProteinSlot(i);
     }
 
-    TranslateRna(run);
+    TranslateRna(run, report);
 }
 
 bool MainForm::CheckStopCodon(const CodingRunResult& run)
@@ -373,7 +375,7 @@ bool MainForm::CheckStopCodon(const CodingRunResult& run)
     return self && forms().find(names::zuvo) == self;
 }
 
-void MainForm::TranslateRna(const CodingRunResult& run)
+void MainForm::TranslateRna(const CodingRunResult& run, const CodingReport& report)
 {
     if (!CheckStopCodon(run))
         return;
@@ -384,42 +386,25 @@ void MainForm::TranslateRna(const CodingRunResult& run)
                 break;
         }
     }
-    Report();
+    Report(report);
 }
 
-void MainForm::Report()
+void MainForm::Report(const CodingReport& report)
 {
     // A loaded explanation window is always a shown one: closing it unloads it.
     if (!forms().isVisible(names::mutazioni))
         forms().show(names::mutazioni);
 
     for (int i = 1; i < kSlots; ++i) {
-        if (naame[i]->text().isEmpty()) {
+        if (report.tidied[static_cast<std::size_t>(i)]) {
             OldAA[i]->Cls();
             OldAA[i]->setToolTip(QString());
             OldAaName[i]->setText(QString());
         }
     }
-
-    silentMutation_ = 0;
-    for (int i = 0; i < kSlots; ++i) {
-        const QString n = naame[i]->text();
-        const QString o = OldAaName[i]->text();
-        if (!n.isEmpty() && o == n) {
-            silentMutation_ = 1;
-        } else if (!n.isEmpty() && !o.isEmpty()) {
-            silentMutation_ = 0;
-            break;
-        }
-    }
-
-    Label14->hide();
-    for (int i = 0; i < kSlots; ++i) {
-        if (!OldAaName[i]->text().isEmpty()) {
-            Label14->show();
-            break;
-        }
-    }
+    previousRow_ = report.previous;
+    silentMutation_ = report.silentMutation ? 1 : 0;
+    Label14->setVisible(report.showHeading);
 
     // The note stays up 2 seconds after the last run that showed it, with the window
     // fully responsive; a later run that replaced something hides it at once.

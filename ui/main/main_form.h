@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/coding_run.h"
+#include "core/report.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/services.h"
@@ -97,11 +98,13 @@ private:
     void buildMenus();
     PictureBox* glyphBox(int slot, quint8 isOld) const { return isOld ? OldAA[slot] : AA[slot]; }
     Label* nameLabel(int slot, quint8 isOld) const { return isOld ? OldAaName[slot] : naame[slot]; }
-    void TranslateRna(const CodingRunResult& run);
+    void TranslateRna(const CodingRunResult& run, const CodingReport& report);
     bool CheckStopCodon(const CodingRunResult& run);
-    void Report();
+    void Report(const CodingReport& report);
 
     std::string ReferenceSequence;
+    // What the previous-protein row shows, as outcomes: the report starts from it.
+    ProteinRow previousRow_{};
     quint8 silentMutation_ = 0;
     std::unique_ptr<Alarm> noteAlarm_;
 };
