@@ -11,25 +11,21 @@
 namespace vintalem::ui {
 
 namespace {
-// Where each window opens: the main window at the top left, the others beside it.
+// The registry places each window on screen as it loads, beside those already open.
 template <typename T>
-FormRegistry::Factory at(int x, int y)
+FormRegistry::Factory make()
 {
-    return [x, y] {
-        auto form = std::make_unique<T>();
-        form->move(x, y);
-        return form;
-    };
+    return [] { return std::make_unique<T>(); };
 }
 }  // namespace
 
 void registerForms(FormRegistry& registry)
 {
-    registry.registerForm(names::zuvo, at<MainForm>(24, 24));
-    registry.registerForm(names::Atab, at<CodonTableForm>(760, 24));
-    registry.registerForm(names::mutazioni, at<MutationForm>(760, 420));
-    registry.registerForm(names::Information, at<AboutForm>(220, 140));
-    registry.registerForm(names::InformazsuVintalem, at<HowToPlayForm>(380, 60));
+    registry.registerForm(names::zuvo, make<MainForm>());
+    registry.registerForm(names::Atab, make<CodonTableForm>());
+    registry.registerForm(names::mutazioni, make<MutationForm>());
+    registry.registerForm(names::Information, make<AboutForm>());
+    registry.registerForm(names::InformazsuVintalem, make<HowToPlayForm>());
 }
 
 }  // namespace vintalem::ui

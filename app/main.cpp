@@ -1,8 +1,7 @@
 #include "forms.h"
 
-#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/application.h"
 #include "ui/toolkit/form_names.h"
-#include "ui/toolkit/icon.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <QApplication>
@@ -11,13 +10,10 @@ int main(int argc, char* argv[])
 {
     using namespace vintalem::ui;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("vintalem"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vintalem"));
-    QApplication::setDesktopFileName(QStringLiteral("vintalem"));
+    setUpApplication();
+    QGuiApplication::setDesktopFileName(QStringLiteral("vintalem"));
     // The program ends when its last form is unloaded, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setFont(defaultFont());
-    QApplication::setWindowIcon(programIcon());
 
     Toolkit toolkit;
     registerForms(toolkit.forms());

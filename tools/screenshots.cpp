@@ -2,9 +2,8 @@
 // coding run with two mutations, and one picture per other window.
 #include "app/forms.h"
 #include "ui/main/main_form.h"
-#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/application.h"
 #include "ui/toolkit/form_names.h"
-#include "ui/toolkit/icon.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <QApplication>
@@ -33,9 +32,8 @@ int main(int argc, char* argv[])
 {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QApplication app(argc, argv);
+    setUpApplication();
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setFont(defaultFont());
-    QApplication::setWindowIcon(programIcon());
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(dir);
 

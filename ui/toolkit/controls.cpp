@@ -208,9 +208,29 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+// Qt's item views select on any button; the other buttons only reach mouseUp.
+void ListBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        QListWidget::mousePressEvent(event);
+}
+
+void ListBox::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() == Qt::NoButton || event->buttons().testFlag(Qt::LeftButton))
+        QListWidget::mouseMoveEvent(event);
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        QListWidget::mouseDoubleClickEvent(event);
+}
+
 void ListBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    QListWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        QListWidget::mouseReleaseEvent(event);
     const QPoint at = event->position().toPoint();
     emit mouseUp(static_cast<int>(event->button()), static_cast<int>(event->modifiers()), at.x(), at.y());
 }

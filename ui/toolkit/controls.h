@@ -116,6 +116,7 @@ private:
 };
 
 // A list box that reports the release of a mouse button after it has taken the click.
+// As on the platform's list boxes, only the left button selects; every release is reported.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -125,6 +126,9 @@ signals:
     void mouseUp(int button, int shift, int x, int y);
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

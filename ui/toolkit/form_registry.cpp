@@ -1,5 +1,7 @@
 #include "form_registry.h"
 
+#include "placement.h"
+
 namespace vintalem::ui {
 
 namespace {
@@ -47,6 +49,12 @@ Form* FormRegistry::load(const QString& name)
     if (ended_ || factory == factories_.end())
         return nullptr;
     std::unique_ptr<Form> created = factory->second();
+    // Placed before its Form_Load, which may open other windows that must go beside it.
+    std::vector<const QWidget*> others;
+    for (const auto& [other, loaded] : forms_)
+        if (loaded.form)
+            others.push_back(loaded.form.data());
+    placeAmong(*created, others);
     QPointer<Form> form = created.release();  // owned by the registry until unloaded
     forms_[name] = Loaded{form, false};
     form->Form_Load();

@@ -1,0 +1,139 @@
+#include "tests/support/fakes.h"
+#include "ui/codon_table/codon_table_form.h"
+#include "ui/main/main_form.h"
+#include "ui/toolkit/application.h"
+#include "ui/toolkit/form_names.h"
+#include "ui/toolkit/placement.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <memory>
+
+using namespace vintalem;
+using namespace vintalem::ui;
+
+// What a title bar shows: Qt appends the application's display name, if one was set.
+static QString titleBar(const QWidget* window)
+{
+    const QString title = window->windowHandle()->title(), name = QGuiApplication::applicationDisplayName();
+    return name == QCoreApplication::applicationName() || title.endsWith(name) ? title : title + " — " + name;
+}
+
+class TstDesktop : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { setUpApplication(); }
+
+    void titleBarIsTheCaption_data()
+    {
+        QTest::addColumn<QString>("form");  // none: the message box
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("main") << names::zuvo << "Vintalem";
+        QTest::newRow("codon table") << names::Atab << "Tabella degli Aminoacidi";
+        QTest::newRow("explanation") << names::mutazioni << "mutazioni";
+        QTest::newRow("about") << names::Information << "Informazioni sul programma";
+        QTest::newRow("how to play") << names::InformazsuVintalem << "Come funziona il programma?";
+        QTest::newRow("message box") << QString() << test::kTitle;
+    }
+    void titleBarIsTheCaption()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, caption);
+        test::TestToolkit tk;
+        QString shown;
+        QTimer::singleShot(0, &tk.forms(), [&shown] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                shown = titleBar(box);
+                box->close();
+            }
+        });
+        if (form.isEmpty())
+            QtMessageService().show(test::kLengthMessage, test::kTitle);
+        else
+            shown = titleBar(tk.forms().show(form));
+        QCOMPARE(shown, caption);
+    }
+
+    void onlyTheLeftButtonChooses_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("alaninaFirst");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("codons");  // a release with nothing chosen looks up the empty code
+        QTest::newRow("left chooses Arginina") << Qt::LeftButton << false << 1 << " aga agg cga cgc cgg cgu";
+        QTest::newRow("right on a fresh list") << Qt::RightButton << false << -1 << "";
+        QTest::newRow("middle on a fresh list") << Qt::MiddleButton << false << -1 << "";
+        QTest::newRow("right repeats Alanina") << Qt::RightButton << true << 0 << " gca gcc gcg gcu";
+    }
+    void onlyTheLeftButtonChooses()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, alaninaFirst);
+        QFETCH(int, selected);
+        QFETCH(QString, codons);
+        test::TestToolkit tk;
+        auto* table = qobject_cast<CodonTableForm*>(tk.forms().show(names::Atab));
+        const auto click = [list = table->AaList](int row, Qt::MouseButton b) {
+            list->scrollToItem(list->item(row));
+            QTest::mouseClick(list->viewport(), b, {}, list->visualItemRect(list->item(row)).center());
+        };
+        if (alaninaFirst)
+            click(0, Qt::LeftButton);
+        click(1, button);
+        const auto chosen = table->AaList->selectedItems();
+        QCOMPARE(chosen.isEmpty() ? -1 : table->AaList->row(chosen.first()), selected);
+        QCOMPARE(table->Label74->text(), codons);
+        QVERIFY(table->Label75->isVisible());
+    }
+
+    void windowsFitTheScreen_data()
+    {
+        QTest::addColumn<QRect>("available");  // logical pixels: a screen right of a 1920 one, under a panel
+        QTest::addColumn<bool>("sideBySide");  // the main window and the codon table
+        const QSize screens[] = {{1024, 768}, {1366, 768}, {1920, 1080}, {2560, 1440}};
+        const double sideBySideUpTo[] = {0, 1.0, 1.5, 2.0};  // scale factor
+        for (int s = 0; s < 4; ++s)
+            for (const double scale : {1.0, 1.5, 2.0}) {
+                const QSize logical = (QSizeF(screens[s]) / scale).toSize();
+                QTest::addRow("%dx%d at %g", screens[s].width(), screens[s].height(), scale)
+                    << QRect(1920, 32, logical.width(), logical.height() - 32) << (scale <= sideBySideUpTo[s]);
+            }
+    }
+    void windowsFitTheScreen()
+    {
+        QFETCH(QRect, available);
+        QFETCH(bool, sideBySide);
+        test::TestToolkit tk;
+        std::vector<QSize> sizes;
+        for (const QString& name : {names::zuvo, names::Atab, names::mutazioni, names::Information, names::InformazsuVintalem})
+            sizes.push_back(tk.forms().load(name)->size().grownBy(kAssumedFrame));
+        const std::vector<QPoint> at = placeWindows(available, sizes);
+        for (std::size_t i = 0; i < sizes.size(); ++i) {  // whole where it fits, else its title bar on screen
+            const QRect w(at[i], sizes[i]), a = available;
+            QVERIFY(w.left() >= a.left() && (w.right() <= a.right() || w.left() == a.left()));
+            QVERIFY(w.top() >= a.top() && (w.bottom() <= a.bottom() || w.top() == a.top()));
+        }
+        QCOMPARE(at[0], available.topLeft());
+        QCOMPARE(!QRect(at[0], sizes[0]).intersects(QRect(at[1], sizes[1])), sideBySide);
+        // Where nothing fits, the least overlap: 10 x 10 in the corner, not 10 x 50 beside or below.
+        QCOMPARE(placeWindows({0, 0, 100, 100}, {{50, 50}}, {{0, 0, 60, 60}}).front(), QPoint(50, 50));
+    }
+
+    void contextMenuIsItalian()
+    {
+        test::TestToolkit tk;
+        const std::unique_ptr<QMenu> menu(tk.forms().load<MainForm>(names::zuvo)->nt[0]->createStandardContextMenu());
+        QStringList texts;
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator())
+                texts << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+        QCOMPARE(texts, QStringList({"Annulla", "Rifai", "Taglia", "Copia", "Incolla", "Elimina", "Seleziona tutto"}));
+    }
+};
+
+QTEST_MAIN(TstDesktop)
+#include "tst_desktop.moc"
