@@ -125,7 +125,6 @@ CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella deg
         placeTwips(cell, cellLeft(i), cellTop(i), 375, 255);
         connect(cell, &Label::clicked, this, [this, i] { aminoacido_Click(i); });
         // The grid is one Tab stop, the cell last visited; the arrow keys move within it.
-        cell->setFocusPolicy(i == 0 ? Qt::TabFocus : Qt::NoFocus);
         cell->installEventFilter(this);
         aminoacido[i] = cell;
     }
@@ -168,10 +167,19 @@ CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella deg
     placeTwips(Label74, 5040, 2160, 1455, 495);
     // The codon list is a Tab stop once it lists something, between the list and the grid.
     Label74->setAccessibleName(QStringLiteral("Codoni di RNA"));
+    // Qt orders only controls that take the focus, so they take it while they are ordered.
+    Label74->setFocusPolicy(Qt::TabFocus);
     setTabOrder(AaList, Label74);
-    setTabOrder(Label74, aminoacido[0]);
-    for (int i = 1; i < kCells; ++i)
-        setTabOrder(aminoacido[i - 1], aminoacido[i]);
+    QWidget* previous = Label74;
+    for (Label* cell : aminoacido) {
+        cell->setFocusPolicy(Qt::TabFocus);
+        setTabOrder(previous, cell);
+        previous = cell;
+    }
+    Label74->setFocusPolicy(Qt::NoFocus);
+    Codoni->setFocus();  // where the keyboard lands when the window comes up, first in the Tab order
+    for (Label* cell : aminoacido)
+        cell->setFocusPolicy(cell == aminoacido[0] ? Qt::TabFocus : Qt::NoFocus);
 }
 
 bool CodonTableForm::eventFilter(QObject* watched, QEvent* event)

@@ -195,13 +195,18 @@ void MainForm::buildRows()
     connect(CodProt, &QPushButton::clicked, this, &MainForm::CodProt_Click);
     setTabOrder(nt[kSlots - 1], ChnSeq);
     setTabOrder(ChnSeq, CodProt);
-    // Then the protein and the replaced amino acids, in reading order; empty boxes take no focus.
+    // Then the protein and the replaced amino acids, in reading order; empty boxes take no
+    // focus (Qt orders only boxes that take it, so they take it while they are ordered).
     QWidget* previous = CodProt;
     for (const auto* row : {&AA, &OldAA})
         for (PictureBox* box : *row) {
+            box->setFocusPolicy(Qt::TabFocus);
             setTabOrder(previous, box);
             previous = box;
         }
+    for (const auto* row : {&AA, &OldAA})
+        for (PictureBox* box : *row)
+            box->setFocusPolicy(Qt::NoFocus);
 
     Label15 = makeLabel(area, "Label15",
                         QStringLiteral("Le mutazioni che hai fatto non cambiano gli aminoacidi codificati"),

@@ -310,6 +310,16 @@ void ListBox::mouseReleaseEvent(QMouseEvent* event)
     emit mouseUp(static_cast<int>(event->button()), static_cast<int>(event->modifiers()), at.x(), at.y());
 }
 
+void ListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    // The list view tells screen readers that the new entry took the focus even when the
+    // program moves the list while the player is elsewhere (on a cell of the codon table).
+    if (hasFocus())
+        QListWidget::currentChanged(current, previous);
+    else
+        QAbstractItemView::currentChanged(current, previous);
+}
+
 void ListBox::keyPressEvent(QKeyEvent* event)
 {
     if (isPressKey(event) && !event->isAutoRepeat()) {

@@ -124,13 +124,13 @@ void TstAccessibility::textBoxesAnswerEveryOffset_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("boundary");
-    const QList<std::pair<const char*, QAccessible::TextBoundaryType>> boundaries{
-        {"char", QAccessible::CharBoundary},     {"word", QAccessible::WordBoundary},
-        {"sentence", QAccessible::SentenceBoundary}, {"line", QAccessible::LineBoundary},
-        {"paragraph", QAccessible::ParagraphBoundary}};
-    for (const char* box : {"zuvo/nt(0)", "zuvo/RNA(0)", "Atab/Codoni", "mutazioni/explanation"})
-        for (const auto& [name, boundary] : boundaries)
-            QTest::addRow("%s %s", box, name) << QString::fromLatin1(box) << static_cast<int>(boundary);
+    const QStringList names{"char", "word", "sentence", "line", "paragraph"};
+    const QList<QAccessible::TextBoundaryType> boundaries{QAccessible::CharBoundary, QAccessible::WordBoundary,
+                                                          QAccessible::SentenceBoundary, QAccessible::LineBoundary,
+                                                          QAccessible::ParagraphBoundary};
+    for (const QString box : {"zuvo/nt(0)", "zuvo/RNA(0)", "Atab/Codoni", "mutazioni/explanation"})
+        for (int b = 0; b < boundaries.size(); ++b)
+            QTest::newRow(qPrintable(box + QLatin1Char(' ') + names[b])) << box << static_cast<int>(boundaries[b]);
 }
 
 // The toolkit's own interface loops for ever on the word or line at the end of a one-line

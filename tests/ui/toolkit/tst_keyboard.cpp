@@ -20,12 +20,13 @@ private slots:
 };
 
 namespace {
-// Slot 2 of the protein shows Trp, slot 4 of the replaced row Gly; the rest is empty.
+// Slot 2 of the protein shows Trp, slots 1 and 4 of the replaced row a stop and Gly; the rest is empty.
 MainForm* game(test::TestToolkit& tk)
 {
     auto* main = tk.forms().load<MainForm>(names::zuvo);
     main->DecodeCodon(2, 0, AminoAcidId::Trp);
     main->DecodeCodon(4, 1, AminoAcidId::Gly);
+    main->DecodeCodon(1, 1, AminoAcidId::Stop);
     tk.forms().show(names::mutazioni);
     tk.forms().show(names::InformazsuVintalem);
     return main;
@@ -138,10 +139,10 @@ void TstKeyboard::tabGoesThroughFilledGlyphsOnly()
         if (w->focusPolicy() & Qt::TabFocus)
             chain << w;
     QList<QWidget*> expected(main->nt.begin(), main->nt.end());
-    expected << main->ChnSeq << main->CodProt << main->AA[2] << main->OldAA[4];
+    expected << main->ChnSeq << main->CodProt << main->AA[2] << main->OldAA[1] << main->OldAA[4];
     QCOMPARE(chain, expected);
     main->ChnSeq_Click();
-    QVERIFY(!(main->OldAA[4]->focusPolicy() & Qt::TabFocus));
+    QVERIFY(!(main->OldAA[1]->focusPolicy() & Qt::TabFocus));
     QVERIFY(!(main->AA[2]->focusPolicy() & Qt::TabFocus));
 }
 
