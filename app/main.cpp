@@ -25,6 +25,7 @@ int main(int argc, char* argv[])
     if (!main)
         return 1;
     main->show();
+    main->activateWindow();  // the keyboard starts in the main window, not in the codon table shown before it
     const int status = QApplication::exec();
     // Unloaded forms wait for deferred deletion; finish it before the toolkit goes.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

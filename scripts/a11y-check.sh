@@ -1,29 +1,31 @@
 #!/usr/bin/env bash
-# A by-hand check of what a screen reader sees: starts the game under Xvfb with the
-# accessibility bus, presses "Codifica proteina" through AT-SPI and prints the glyphs' names.
-# Needs python3-pyatspi, at-spi2-core and dbus (apt-get install python3-pyatspi at-spi2-core dbus).
+# A by-hand check of what a screen reader sees and of play without a mouse: starts the game
+# under Xvfb with a window manager (openbox) and the accessibility bus, then plays one whole
+# game by keyboard alone (scripts/a11y-walk.py) and prints what AT-SPI reports at each step.
+#   scripts/a11y-check.sh                 the walk alone
+#   scripts/a11y-check.sh --orca FILE     with Orca running; FILE gets its debug log, whose
+#                                         "SPEECH OUTPUT" lines are what a pupil hears
+# Needs xvfb, openbox, xdotool, python3-pyatspi, at-spi2-core, dbus (and orca for --orca).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+orca_log=
+if [ "${1:-}" = --orca ]; then orca_log=$(realpath "${2:?--orca needs a file}"); fi
 [ -x build/vintalem ] || make build
-probe=$(mktemp)
-trap 'rm -f "$probe"' EXIT
-cat > "$probe" <<'PY'
-import time, pyatspi
-time.sleep(3)
-def find(node, pred):
-    try:
-        if pred(node): return node
-    except Exception: return None
-    for i in range(node.childCount):
-        r = find(node.getChildAtIndex(i), pred)
-        if r: return r
-app = [a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == 'vintalem'][0]
-button = find(app, lambda n: n.getRoleName() == 'push button' and n.name == 'Codifica proteina')
-button.queryAction().doAction(0)
-time.sleep(1)
-for i in range(1, 21):
-    n = find(app, lambda n: n.name.startswith('Aminoacido %d' % i) and n.getRoleName() == 'push button')
-    print(n.getRoleName(), repr(n.name), [n.queryAction().getName(k) for k in range(n.queryAction().nActions)])
-PY
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-xvfb-run -a dbus-run-session bash -c "/usr/libexec/at-spi-bus-launcher --launch-immediately & sleep 1; ./build/vintalem & /usr/bin/python3 '$probe'; kill %2"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 ORCA_LOG="$orca_log"
+export XDG_RUNTIME_DIR=$(mktemp -d) HOME=${orca_log:+$(mktemp -d)}${orca_log:-$HOME}
+xvfb-run -a -s "-screen 0 1366x768x24" dbus-run-session -- bash -c '
+    /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
+    openbox >/dev/null 2>&1 & wm=$!
+    sleep 1
+    if [ -n "$ORCA_LOG" ]; then orca --debug-file "$ORCA_LOG" -r >/dev/null 2>&1 & orca=$!; sleep 4; fi
+    ./build/vintalem & game=$!
+    sleep 3
+    status=0
+    /usr/bin/python3 scripts/a11y-walk.py || status=$?
+    kill $game 2>/dev/null || true
+    kill ${orca:-} $wm $bus 2>/dev/null || true
+    exit $status'
+if [ -n "$orca_log" ]; then
+    echo "What Orca said:"
+    grep -o "SPEECH OUTPUT: .*" "$orca_log" | sed "s/{.*//; s/^SPEECH OUTPUT: //"
+fi

@@ -6,6 +6,7 @@
 #include "ui/toolkit/form_registry.h"
 #include "ui/toolkit/twips.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStaticText>
 
@@ -123,6 +124,8 @@ CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella deg
         cell->setAccessibleName(QString::fromLatin1(codon.data(), 3));
         placeTwips(cell, cellLeft(i), cellTop(i), 375, 255);
         connect(cell, &Label::clicked, this, [this, i] { aminoacido_Click(i); });
+        // The grid is one Tab stop, the cell last visited; the arrow keys move within it.
+        cell->installEventFilter(this);
         aminoacido[i] = cell;
     }
 
@@ -132,6 +135,7 @@ CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella deg
 
     Codoni = new QPlainTextEdit(area);
     Codoni->setObjectName(QStringLiteral("Codoni"));
+    Codoni->setAccessibleName(QStringLiteral("Colori delle basi"));
     Codoni->setReadOnly(true);
     Codoni->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Codoni->setBackgroundRole(QPalette::Button);
@@ -149,6 +153,7 @@ CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella deg
     AaList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     AaList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(AaList, &ListBox::mouseUp, this, &CodonTableForm::AaList_MouseUp);
+    connect(AaList, &ListBox::chosenByKey, this, [this] { AaList_MouseUp(0, 0, 0, 0); });
     placeTwips(AaList, 5040, 840, 1455, 255);
     setTabOrder(Codoni, AaList);
 
@@ -160,6 +165,48 @@ CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella deg
     Label74 = new Label(QString(), area);
     Label74->setObjectName(QStringLiteral("Label74"));
     placeTwips(Label74, 5040, 2160, 1455, 495);
+    // The codon list is a Tab stop once it lists something, between the list and the grid.
+    Label74->setAccessibleName(QStringLiteral("Codoni di RNA"));
+    // Qt orders only controls that take the focus, so they take it while they are ordered.
+    Label74->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(AaList, Label74);
+    QWidget* previous = Label74;
+    for (Label* cell : aminoacido) {
+        cell->setFocusPolicy(Qt::TabFocus);
+        setTabOrder(previous, cell);
+        previous = cell;
+    }
+    Label74->setFocusPolicy(Qt::NoFocus);
+    Codoni->setFocus();  // where the keyboard lands when the window comes up, first in the Tab order
+    for (Label* cell : aminoacido)
+        cell->setFocusPolicy(cell == aminoacido[0] ? Qt::TabFocus : Qt::NoFocus);
+}
+
+bool CodonTableForm::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto it = std::find(aminoacido.begin(), aminoacido.end(), watched);
+    if (it == aminoacido.end())
+        return Form::eventFilter(watched, event);
+    const int i = static_cast<int>(it - aminoacido.begin());
+    if (event->type() == QEvent::FocusIn) {
+        for (Label* cell : aminoacido)
+            cell->setFocusPolicy(cell == *it ? Qt::TabFocus : Qt::NoFocus);
+    } else if (event->type() == QEvent::KeyPress) {
+        // Columns hold the first base, rows the second and third: up and down move by a row.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        int next = -1;
+        switch (key->key()) {
+        case Qt::Key_Up: next = i % 16 > 0 ? i - 1 : -1; break;
+        case Qt::Key_Down: next = i % 16 < 15 ? i + 1 : -1; break;
+        case Qt::Key_Left: next = i >= 16 ? i - 16 : -1; break;
+        case Qt::Key_Right: next = i < kCells - 16 ? i + 16 : -1; break;
+        default: return false;
+        }
+        if (next >= 0)
+            aminoacido[next]->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
 }
 
 void CodonTableForm::Form_Load()
@@ -212,6 +259,7 @@ void CodonTableForm::Which(const QString& AA, quint8 coming)
             AaList->scrollToItem(AaList->currentItem());
         }
         aminoacido[i]->setFontBold(true);
+        aminoacido[i]->setMarked(true);
     }
 }
 
@@ -221,6 +269,7 @@ void CodonTableForm::ClearHighlight()
     for (Label* cell : aminoacido) {
         cell->setFontBold(false);
         cell->setForeColor(buttonText);
+        cell->setMarked(false);
     }
 }
 
@@ -246,6 +295,7 @@ void CodonTableForm::ListCodons(const QString& code)
         codons += QLatin1Char(' ') + QString(first).toLower() + QString(kBases[band]).toLower() + third.toLower();
     }
     Label74->setText(codons);
+    Label74->setFocusPolicy(codons.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
     Label75->show();
 }
 

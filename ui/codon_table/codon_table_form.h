@@ -48,6 +48,9 @@ public:
     Label* Label74 = nullptr;
     QPlainTextEdit* Codoni = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ListCodons(const QString& code);
     int ListPositionOf(int cell) const;

@@ -15,6 +15,7 @@ const QString kBlocked[] = {names::zuvo, names::mutazioni, names::Atab};
 AboutForm::AboutForm() : Form(names::Information, QStringLiteral("Informazioni sul programma"), 4545, 2220)
 {
     setFont(defaultFont());
+    setDialogRole(true);
     ok = new QPushButton(QStringLiteral("Ok"), client());
     ok->setObjectName(QStringLiteral("ok"));
     placeTwips(ok, 1680, 1800, 1095, 375);

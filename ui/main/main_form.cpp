@@ -94,9 +94,15 @@ Label* makeLabel(QWidget* parent, const char* name, const QString& caption, QRec
 MainForm::MainForm() : Form(names::zuvo, QStringLiteral("Vintalem"), 10470, 5385)
 {
     setFont(defaultFont());
+    setClosesOnEscape(false);
     buildMenus();
     buildRows();
     buildLegend();
+    // When another window goes, the keyboard comes back here.
+    connect(&forms(), &FormRegistry::formUnloaded, this, [this](const QString& name) {
+        if (name != names::zuvo && !closing_ && isVisible() && isEnabled())
+            activateWindow();
+    });
 }
 
 MainForm::~MainForm() = default;
@@ -189,11 +195,24 @@ void MainForm::buildRows()
     connect(CodProt, &QPushButton::clicked, this, &MainForm::CodProt_Click);
     setTabOrder(nt[kSlots - 1], ChnSeq);
     setTabOrder(ChnSeq, CodProt);
+    // Then the protein and the replaced amino acids, in reading order; empty boxes take no
+    // focus (Qt orders only boxes that take it, so they take it while they are ordered).
+    QWidget* previous = CodProt;
+    for (const auto* row : {&AA, &OldAA})
+        for (PictureBox* box : *row) {
+            box->setFocusPolicy(Qt::TabFocus);
+            setTabOrder(previous, box);
+            previous = box;
+        }
+    for (const auto* row : {&AA, &OldAA})
+        for (PictureBox* box : *row)
+            box->setFocusPolicy(Qt::NoFocus);
 
     Label15 = makeLabel(area, "Label15",
                         QStringLiteral("Le mutazioni che hai fatto non cambiano gli aminoacidi codificati"),
                         {840, 2280, 2415, 495});
     Label15->hide();
+    Label15->setAnnounced(true);
     Label14 = makeLabel(area, "Label14", QStringLiteral("Questi sono gli aminoacidi sostituiti:"),
                         {3360, 2400, 2535, 375});
     Label14->hide();
@@ -216,12 +235,15 @@ void MainForm::buildLegend()
 
 void MainForm::Form_Load()
 {
-    forms().show(names::Atab);
+    // Shown without the keyboard, which belongs to the main window and its first codon box.
+    forms().show(names::Atab, false);
     GenerateSequence();
+    nt[0]->setFocus();
 }
 
 void MainForm::Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/)
 {
+    closing_ = true;
     for (const QString& name :
          {names::mutazioni, names::zuvo, names::Information, names::InformazsuVintalem, names::Atab})
         forms().unload(name);
@@ -254,6 +276,21 @@ void MainForm::ClearProteinSlot(int i)
     AA[i]->Cls();
     AA[i]->setToolTip(QString());
     naame[i]->setText(QString());
+    updateGlyphFocus(i, 0);
+}
+
+void MainForm::clearOldSlot(int i)
+{
+    OldAA[i]->Cls();
+    OldAA[i]->setToolTip(QString());
+    OldAaName[i]->setText(QString());
+    updateGlyphFocus(i, 1);
+}
+
+// Only a box that shows an amino acid or a stop is a Tab stop: there is nothing to look up in an empty one.
+void MainForm::updateGlyphFocus(int slot, quint8 isOld)
+{
+    glyphBox(slot, isOld)->setFocusPolicy(nameLabel(slot, isOld)->text().isEmpty() ? Qt::NoFocus : Qt::TabFocus);
 }
 
 void MainForm::ChnSeq_Click()
@@ -262,9 +299,7 @@ void MainForm::ChnSeq_Click()
     Label14->hide();
     for (int i = 0; i < kSlots; ++i) {
         RNA[i]->setText(QString());
-        OldAA[i]->Cls();
-        OldAA[i]->setToolTip(QString());
-        OldAaName[i]->setText(QString());
+        clearOldSlot(i);
     }
     previousRow_ = {};
 }
@@ -311,6 +346,7 @@ void MainForm::DecodeCodon(int slot, quint8 isOld, Outcome outcome)
     }
     glyphBox(slot, isOld)->setToolTip(qstr(kStopTooltip));
     nameLabel(slot, isOld)->setText(qstr(entry(AminoAcidId::Stop).code));
+    updateGlyphFocus(slot, isOld);
     if (!isOld)
         for (int k = slot + 1; k < kSlots; ++k)
             ClearProteinSlot(k);
@@ -335,6 +371,7 @@ void MainForm::DrawGlyph(AminoAcidId aminoAcid, int slot, quint8 isOld)
         box->drawCircle({g.x1, g.y1}, g.radius);
     box->setToolTip(qstr(entry(aminoAcid).italianName));
     nameLabel(slot, isOld)->setText(qstr(entry(aminoAcid).code));
+    updateGlyphFocus(slot, isOld);
 }
 
 void MainForm::CodProt_Click()
@@ -354,9 +391,7 @@ void MainForm::CodProt_Click()
         if (run.changes[i].changed) {
             DecodeCodon(i, 1, run.changes[i].previous);
         } else {
-            OldAA[i]->Cls();
-            OldAA[i]->setToolTip(QString());
-            OldAaName[i]->setText(QString());
+            clearOldSlot(i);
         }
         RNA[i]->setText(qstr(run.rna[i]));
         ClearProteinSlot(i);
@@ -392,15 +427,13 @@ void MainForm::TranslateRna(const CodingRunResult& run, const CodingReport& repo
 void MainForm::Report(const CodingReport& report)
 {
     // A loaded explanation window is always a shown one: closing it unloads it.
+    // The keyboard stays here, where the player goes on playing.
     if (!forms().isVisible(names::mutazioni))
-        forms().show(names::mutazioni);
+        forms().show(names::mutazioni, false);
 
     for (int i = 1; i < kSlots; ++i) {
-        if (report.tidied[static_cast<std::size_t>(i)]) {
-            OldAA[i]->Cls();
-            OldAA[i]->setToolTip(QString());
-            OldAaName[i]->setText(QString());
-        }
+        if (report.tidied[static_cast<std::size_t>(i)])
+            clearOldSlot(i);
     }
     previousRow_ = report.previous;
     silentMutation_ = report.silentMutation ? 1 : 0;

@@ -101,11 +101,14 @@ private:
     void TranslateRna(const CodingRunResult& run, const CodingReport& report);
     bool CheckStopCodon(const CodingRunResult& run);
     void Report(const CodingReport& report);
+    void clearOldSlot(int i);
+    void updateGlyphFocus(int slot, quint8 isOld);
 
     std::string ReferenceSequence;
     // What the previous-protein row shows, as outcomes: the report starts from it.
     ProteinRow previousRow_{};
     quint8 silentMutation_ = 0;
+    bool closing_ = false;
     std::unique_ptr<Alarm> noteAlarm_;
 };
 

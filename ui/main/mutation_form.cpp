@@ -69,6 +69,7 @@ MutationForm::MutationForm() : Form(names::mutazioni, QStringLiteral("mutazioni"
     setFont(defaultFont());
     explanation = new QPlainTextEdit(client());
     explanation->setObjectName(QStringLiteral("explanation"));
+    explanation->setAccessibleName(QStringLiteral("Spiegazione delle mutazioni"));
     explanation->setReadOnly(true);
     explanation->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     explanation->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -2,6 +2,7 @@
 
 #include "twips.h"
 
+#include <QAccessible>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -17,6 +18,23 @@ constexpr int kBackspace = 8;
 bool releasedInside(const QWidget* widget, const QMouseEvent* event)
 {
     return widget->rect().contains(event->position().toPoint());
+}
+
+bool isPressKey(const QKeyEvent* event)
+{
+    const int key = event->key();
+    return (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// A two-pixel frame in the highlight colour along the edge: the glyphs and captions
+// keep clear of the outermost pixels, so they stay whole and keep their colours.
+void paintFocusMark(QWidget* widget)
+{
+    QPainter p(widget);
+    p.setPen(QPen(widget->palette().color(QPalette::Active, QPalette::Highlight), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(widget->rect()).adjusted(1, 1, -1, -1));
 }
 }  // namespace
 
@@ -53,6 +71,55 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && releasedInside(this, event))
         emit clicked();
+}
+
+void Label::setMarked(bool marked)
+{
+    if (marked_ == marked)
+        return;
+    marked_ = marked;
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void Label::keyPressEvent(QKeyEvent* event)
+{
+    if (isClickable() && isPressKey(event) && !event->isAutoRepeat()) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus())
+        paintFocusMark(this);
+}
+
+void Label::showEvent(QShowEvent* event)
+{
+    QLabel::showEvent(event);
+    if (announced_) {
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+}
+
+void Label::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void Label::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    update();
 }
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
@@ -163,6 +230,9 @@ void PictureBox::paintEvent(QPaintEvent*)
         && ratio == std::floor(ratio) && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
     if (shapes_.empty() || !whole) {
         paintContent(p);
+        p.end();
+        if (hasFocus())
+            paintFocusMark(this);
         return;
     }
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
@@ -174,6 +244,9 @@ void PictureBox::paintEvent(QPaintEvent*)
         cachedShapes_ = shapes_;
     }
     p.drawPixmap(0, 0, cache_);
+    p.end();
+    if (hasFocus())
+        paintFocusMark(this);
 }
 
 void PictureBox::paintContent(QPainter& p) const
@@ -208,6 +281,28 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    if (isPressKey(event) && !event->isAutoRepeat()) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event)
+{
+    QFrame::focusOutEvent(event);
+    update();
+}
+
 // Qt's item views select on any button; the other buttons only reach mouseUp.
 void ListBox::mousePressEvent(QMouseEvent* event)
 {
@@ -233,6 +328,29 @@ void ListBox::mouseReleaseEvent(QMouseEvent* event)
         QListWidget::mouseReleaseEvent(event);
     const QPoint at = event->position().toPoint();
     emit mouseUp(static_cast<int>(event->button()), static_cast<int>(event->modifiers()), at.x(), at.y());
+}
+
+void ListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    // The list view tells screen readers that the new entry took the focus even when the
+    // program moves the list while the player is elsewhere (on a cell of the codon table).
+    if (hasFocus())
+        QListWidget::currentChanged(current, previous);
+    else
+        QAbstractItemView::currentChanged(current, previous);
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
+    if (isPressKey(event) && !event->isAutoRepeat()) {
+        // Space also selects the current entry, as it does in any list; Return only chooses.
+        if (event->key() == Qt::Key_Space)
+            QListWidget::keyPressEvent(event);
+        event->accept();
+        emit chosenByKey();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 Frame::Frame(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption)

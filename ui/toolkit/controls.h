@@ -26,12 +26,28 @@ public:
     bool fontBold() const { return font().bold(); }
     // Whether anyone listens to clicks: screen readers then offer a press action.
     bool isClickable() const { return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked)); }
+    // A highlighted cell: screen readers read it as selected.
+    void setMarked(bool marked);
+    bool isMarked() const { return marked_; }
+    // A note that screen readers announce as soon as it appears.
+    void setAnnounced(bool announced) { announced_ = announced; }
+    bool isAnnounced() const { return announced_; }
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Space and Return on a focused clickable label click it.
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool marked_ = false;
+    bool announced_ = false;
 };
 
 // A one-line text box whose KeyPress handler sees each typed character first and
@@ -101,6 +117,10 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Space and Return on a focused box click it.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void add(Shape shape);
@@ -124,12 +144,16 @@ public:
 
 signals:
     void mouseUp(int button, int shift, int x, int y);
+    // Return or Space: the keyboard's way to choose the selected entry.
+    void chosenByKey();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 };
 
 // A frame with its caption set into the top edge; children are placed from its top left corner.

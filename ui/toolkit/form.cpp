@@ -5,6 +5,7 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
@@ -45,6 +46,18 @@ void Form::closeEvent(QCloseEvent* event)
         return;  // a disabled window ignores close requests too
     if (FormRegistry* registry = FormRegistry::current())
         registry->unload(name_, FormControlMenu);
+}
+
+void Form::keyPressEvent(QKeyEvent* event)
+{
+    // Reaches the window only when the control with the focus has no use for the key.
+    if (closesOnEscape_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && isEnabled()) {
+        event->accept();
+        if (FormRegistry* registry = FormRegistry::current())
+            registry->unload(name_, FormControlMenu);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace vintalem::ui

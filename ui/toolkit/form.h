@@ -25,14 +25,23 @@ public:
     virtual void Form_Load() {}
     virtual void Form_QueryUnload(int& Cancel, int UnloadMode);
 
+    // Screen readers present it as a dialog rather than as a window.
+    void setDialogRole(bool dialog) { dialogRole_ = dialog; }
+    bool hasDialogRole() const { return dialogRole_; }
+    // Escape unloads the window as its close box does.
+    void setClosesOnEscape(bool closes) { closesOnEscape_ = closes; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString name_;
     QVBoxLayout* layout_;
     QWidget* client_;
     QMenuBar* menuBar_ = nullptr;
+    bool dialogRole_ = false;
+    bool closesOnEscape_ = true;
 };
 
 }  // namespace vintalem::ui

@@ -61,13 +61,15 @@ Form* FormRegistry::load(const QString& name)
     return find(name);  // null if its own Form_Load unloaded it
 }
 
-Form* FormRegistry::show(const QString& name)
+Form* FormRegistry::show(const QString& name, bool activate)
 {
     Form* form = load(name);
     if (form) {
+        form->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
         form->show();
         form->raise();
-        form->activateWindow();
+        if (activate)
+            form->activateWindow();
     }
     return form;
 }

@@ -40,8 +40,9 @@ public:
     bool isLoaded(const QString& name) const { return find(name) != nullptr; }
     bool isVisible(const QString& name) const;
 
-    // Loads if needed, shows modeless and brings to the front.
-    Form* show(const QString& name);
+    // Loads if needed, shows modeless and brings to the front; without `activate` the
+    // keyboard stays in the window that has it.
+    Form* show(const QString& name, bool activate = true);
     void hide(const QString& name);
 
     // Raises Form_QueryUnload (unless it is already running for this form), then

@@ -2,10 +2,12 @@
 #include "tests/support/fakes.h"
 #include "ui/codon_table/codon_table_form.h"
 #include "ui/main/main_form.h"
+#include "ui/main/mutation_form.h"
 #include "ui/toolkit/form_names.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QPlainTextEdit>
 #include <QTest>
 
 using namespace vintalem;
@@ -22,6 +24,11 @@ private slots:
     void glyphPressActionLooksUp();
     void emptyGlyphPressDoesNothing();
     void cellsReadCodonAndCode();
+    void textBoxesAnswerEveryOffset_data();
+    void textBoxesAnswerEveryOffset();
+    void windowsAreFramesAndTheAboutADialog();
+    void silentNoteIsAnnounced();
+    void highlightedCellsReadAsSelected();
 };
 
 namespace {
@@ -111,6 +118,99 @@ void TstAccessibility::cellsReadCodonAndCode()
     press(table->aminoacido[58]);
     QCOMPARE(table->Label74->text(), QStringLiteral(" ugg"));
     QCOMPARE(table->aminoacido[58]->foreColor(), QColor(255, 0, 255));
+}
+
+void TstAccessibility::textBoxesAnswerEveryOffset_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("boundary");
+    const QStringList names{"char", "word", "sentence", "line", "paragraph"};
+    const QList<QAccessible::TextBoundaryType> boundaries{QAccessible::CharBoundary, QAccessible::WordBoundary,
+                                                          QAccessible::SentenceBoundary, QAccessible::LineBoundary,
+                                                          QAccessible::ParagraphBoundary};
+    for (const QString box : {"zuvo/nt(0)", "zuvo/RNA(0)", "Atab/Codoni", "mutazioni/explanation"})
+        for (int b = 0; b < boundaries.size(); ++b)
+            QTest::newRow(qPrintable(box + QLatin1Char(' ') + names[b])) << box << static_cast<int>(boundaries[b]);
+}
+
+// The toolkit's own interface loops for ever on the word or line at the end of a one-line
+// box; every answer here must come at once, lie inside the text and tile it in order.
+void TstAccessibility::textBoxesAnswerEveryOffset()
+{
+    QFETCH(QString, box);
+    QFETCH(int, boundary);
+    const auto b = static_cast<QAccessible::TextBoundaryType>(boundary);
+    test::TestToolkit tk;
+    tk.forms().load(names::zuvo)->show();
+    tk.forms().show(names::mutazioni);
+    QWidget* widget = tk.forms().load(box.section(QLatin1Char('/'), 0, 0))->findChild<QWidget*>(box.section(QLatin1Char('/'), 1));
+    if (auto* rna = qobject_cast<QLineEdit*>(widget); rna && rna->isReadOnly())
+        rna->setText(QStringLiteral("aug"));
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(widget)->textInterface();
+    QVERIFY(text);
+    const QString all = text->text(0, text->characterCount());
+    const int n = static_cast<int>(all.size());
+    QVERIFY(n >= 3);
+    int covered = 0;
+    for (int offset = 0; offset <= n; ++offset) {
+        int s = -1, e = -1;
+        const QString at = text->textAtOffset(offset, b, &s, &e);
+        QVERIFY2(0 <= s && s <= e && e <= n && at == all.mid(s, e - s), qPrintable(QString::number(offset)));
+        QVERIFY(offset < n ? s <= offset && offset < e : e == n);
+        QVERIFY((s == e) == (offset == n && b == QAccessible::CharBoundary));
+        if (s == covered)
+            covered = e;
+        int bs = -1, be = -1, as = -1, ae = -1;
+        const QString before = text->textBeforeOffset(offset, b, &bs, &be);
+        const QString after = text->textAfterOffset(offset, b, &as, &ae);
+        QVERIFY(before == all.mid(bs, be - bs) && after == all.mid(as, ae - as));
+        QVERIFY(be <= s || (s == e && be == s));
+        QVERIFY(as >= e);
+        int rs = -1, re = -1;
+        text->attributes(offset, &rs, &re);
+        QVERIFY(rs <= offset && (offset < re || re == n));
+    }
+    QCOMPARE(covered, n);
+    // A codon reads whole as its word, sentence, line and paragraph, wherever the caret stands.
+    if (box == QLatin1String("zuvo/nt(0)") && b != QAccessible::CharBoundary)
+        for (int offset : {0, 1, 2, 3, -2}) {
+            int s = -1, e = -1;
+            QCOMPARE(text->textAtOffset(offset, b, &s, &e), all);
+        }
+}
+
+void TstAccessibility::windowsAreFramesAndTheAboutADialog()
+{
+    test::TestToolkit tk;
+    tk.forms().load(names::zuvo);
+    for (const QString& name : {names::zuvo, names::Atab, names::mutazioni, names::InformazsuVintalem})
+        QCOMPARE(QAccessible::queryAccessibleInterface(tk.forms().load(name))->role(), QAccessible::Window);
+    QCOMPARE(QAccessible::queryAccessibleInterface(tk.forms().load(names::Information))->role(), QAccessible::Dialog);
+    QVERIFY(!nameOf(tk.forms().find<MutationForm>(names::mutazioni)->explanation).isEmpty());
+}
+
+// A notification is what a screen reader announces when it appears (the alert itself
+// needs a platform bridge, which the offscreen platform lacks).
+void TstAccessibility::silentNoteIsAnnounced()
+{
+    test::TestToolkit tk;
+    auto* main = tk.forms().load<MainForm>(names::zuvo);
+    QCOMPARE(QAccessible::queryAccessibleInterface(main->Label15)->role(), QAccessible::Notification);
+    QCOMPARE(QAccessible::queryAccessibleInterface(main->Label14)->role(), QAccessible::StaticText);
+}
+
+void TstAccessibility::highlightedCellsReadAsSelected()
+{
+    test::TestToolkit tk;
+    auto* table = tk.forms().load<CodonTableForm>(names::Atab);
+    table->Which(QStringLiteral("Phe"), 0);
+    for (int cell : {61, 62, 63}) {  // uuc, uug, uuu
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(table->aminoacido[cell]);
+        QCOMPARE(iface->state().selected, cell != 62);
+        QCOMPARE(iface->text(QAccessible::Description).isEmpty(), cell == 62);
+    }
+    table->Which(QStringLiteral("Stop"), 1);
+    QVERIFY(!QAccessible::queryAccessibleInterface(table->aminoacido[63])->state().selected);
 }
 
 QTEST_MAIN(TstAccessibility)

@@ -1,0 +1,262 @@
+#!/usr/bin/python3
+# One whole game by keyboard alone, as a screen reader user plays it: keys go in through
+# the window manager (xdotool), and everything is read back through AT-SPI. Prints what a
+# screen reader is told at each step and fails on the first promise broken. Run by
+# scripts/a11y-check.sh, which starts the game, the window manager and the bus.
+import subprocess, sys, time
+
+import pyatspi
+from gi.repository import GLib
+
+failures = []
+events = []
+
+
+def check(ok, what):
+    print(('  ok   ' if ok else '  FAIL ') + what)
+    if not ok:
+        failures.append(what)
+
+
+def on_event(e):
+    try:
+        events.append((e.type, e.source.getRoleName(), e.source.name, e.detail1))
+    except Exception:
+        pass
+
+
+def pump(seconds):
+    end = time.time() + seconds
+    ctx = GLib.MainContext.default()
+    while time.time() < end:
+        while ctx.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def key(*keys):
+    for k in keys:
+        subprocess.run(['xdotool', 'key', '--clearmodifiers', k], check=True)
+        pump(0.35)
+
+
+def typed(text):
+    subprocess.run(['xdotool', 'type', '--delay', '60', text], check=True)
+    pump(0.4)
+
+
+def menu(keys, item, title):
+    # Orca, when it runs, sometimes swallows the first Alt chord of xdotool: try again.
+    for attempt in range(3):
+        key(keys)
+        pump(1)
+        key(item)
+        pump(0.5)
+        try:
+            if (active_window() or '').endswith(title):
+                return
+        except SystemExit:  # the game has ended
+            return
+
+
+def app():
+    for a in pyatspi.Registry.getDesktop(0):
+        if a is not None and a.name == 'vintalem':
+            return a
+    raise SystemExit('the game is not on the accessibility bus')
+
+
+def nodes(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from nodes(child)
+
+
+def find(node, pred):
+    try:
+        if pred(node):
+            return node
+        for i in range(node.childCount):
+            r = find(node.getChildAtIndex(i), pred)
+            if r:
+                return r
+    except Exception:
+        return None
+
+
+def named(name, role=None):
+    return find(app(), lambda n: n.name == name and (role is None or n.getRoleName() == role))
+
+
+def focused():
+    for e in reversed(events):
+        if e[0] == 'object:state-changed:focused' and e[3] == 1:
+            return '%s | %s' % (e[1], e[2])
+    return None
+
+
+def active_window():
+    for w in app():
+        if w.getState().contains(pyatspi.STATE_ACTIVE):
+            return '%s | %s' % (w.getRoleName(), w.name)
+    return None
+
+
+def text_of(obj):
+    t = obj.queryText()
+    return t.getText(0, -1)
+
+
+def codon_texts():
+    return [text_of(named('Codone di DNA %d' % i)) for i in range(1, 21)]
+
+
+# Template prefixes whose third base never changes the amino acid (fourfold degenerate codons).
+FOURFOLD = ('cg', 'gg', 'tg', 'ca', 'cc', 'ga', 'ag', 'gc')
+
+pyatspi.Registry.registerEventListener(on_event, 'object:state-changed:focused', 'object:state-changed:showing',
+                                       'window:activate', 'object:announcement')
+pump(1)
+
+print('start')
+check(active_window() == 'frame | Vintalem', 'the main window is active, as a frame: %s' % active_window())
+box = named('Codone di DNA 1', 'text')
+check(box.getState().contains(pyatspi.STATE_FOCUSED), 'the first codon box has the focus')
+for w in app():
+    check(w.getRoleName() in ('frame', 'dialog'), 'window %r reads as %s' % (w.name, w.getRoleName()))
+
+print('every question of the text interface about a codon box, answered at once')
+t = box.queryText()
+start = time.time()
+answers = {}
+for bname, b in (('char', pyatspi.TEXT_BOUNDARY_CHAR), ('word', pyatspi.TEXT_BOUNDARY_WORD_START),
+                 ('sentence', pyatspi.TEXT_BOUNDARY_SENTENCE_START), ('line', pyatspi.TEXT_BOUNDARY_LINE_START)):
+    for off in range(t.characterCount + 1):
+        for f in (t.getTextBeforeOffset, t.getTextAtOffset, t.getTextAfterOffset):
+            answers[(bname, off, f.__name__)] = f(off, b)
+took = time.time() - start
+check(took < 5, '%d questions in %.2f s' % (len(answers), took))
+check(answers[('word', 3, 'getTextAtOffset')][0] == 'tac', 'the word at the end of "tac" is %r'
+      % answers[('word', 3, 'getTextAtOffset')][0])
+check(answers[('line', 2, 'getTextAtOffset')][0] == 'tac', 'the line of "tac" is %r' % answers[('line', 2, 'getTextAtOffset')][0])
+check(t.getAttributeRun(2, False)[1:] == [0, 3], 'one attribute run over the codon: %s' % (t.getAttributeRun(2, False)[1:],))
+key('End', 'ctrl+Left', 'ctrl+Right', 'ctrl+Right')
+check(text_of(box) == 'tac' and app().name == 'vintalem', 'Ctrl+Left and Ctrl+Right leave the game responsive')
+
+
+
+def run_coding():
+    while focused() != 'push button | Codifica proteina':
+        key('Tab')
+    events.clear()
+    key('space')
+    pump(1)
+    for e in events:
+        if e[0] in ('object:state-changed:showing', 'object:announcement') and e[3] == 1:
+            print('  shown: %s | %s' % (e[1], e[2][:70]))
+
+
+print('a mutation that replaces no amino acid')
+codons = codon_texts()
+silent = next(i for i in range(1, 19) if codons[i][:2] in FOURFOLD)
+changed = next(i for i in range(1, 19) if i != silent and codons[i][:2] not in FOURFOLD)
+for i in range(silent):
+    key('Tab')
+typed(codons[silent][:2] + next(b for b in 'acgt' if b != codons[silent][2]))
+print('  slot %d: %s -> %s' % (silent + 1, codons[silent], text_of(named('Codone di DNA %d' % (silent + 1)))))
+run_coding()
+check(active_window() == 'frame | Vintalem', 'the keyboard stays in the main window: %s' % active_window())
+check(focused() in (None, 'push button | Codifica proteina'), 'the focus stays on the button: %s' % focused())
+check(any(e[1] == 'notification' and e[3] == 1 for e in events), 'the silent-mutation note is shown as a notification')
+explanation = named('Spiegazione delle mutazioni')
+check(explanation is not None and explanation.getState().contains(pyatspi.STATE_SHOWING),
+      'the explanation window is open, its text box named "Spiegazione delle mutazioni"')
+
+print('and one that does')
+key('Tab')  # from the button to the first codon box, unless a glyph comes first
+while focused() != 'text | Codone di DNA 1':
+    key('Tab')
+for i in range(changed):
+    key('Tab')
+typed('aaa' if codons[changed] != 'aaa' else 'gaa')
+print('  slot %d: %s -> %s' % (changed + 1, codons[changed], text_of(named('Codone di DNA %d' % (changed + 1)))))
+run_coding()
+
+print('Tab through the protein and the replaced amino acids')
+order = []
+key('Tab')
+while focused() and focused().startswith('push button | Aminoacido'):
+    order.append(focused().split(' | ')[1])
+    key('Tab')
+for name in order:
+    print('  ' + name)
+check(any(n.startswith('Aminoacido sostituito') for n in order), 'the replaced amino acids follow the protein')
+check(focused() == 'text | Codone di DNA 1', 'Tab comes back to the first codon box: %s' % focused())
+
+print('Return on a glyph looks it up in the codon table')
+key('shift+Tab')
+glyph = focused().split(' | ')[1]
+code = glyph.split()[-1]
+key('Return')
+pump(0.5)
+check(active_window() == 'frame | Tabella degli Aminoacidi', 'the codon table comes up: %s' % active_window())
+check(focused() == 'text | Colori delle basi', 'the keyboard lands on the first control: %s' % focused())
+table = [w for w in app() if w.name == 'Tabella degli Aminoacidi'][0]
+cells = [n for n in nodes(table) if n.getRoleName() == 'label' and len(n.name.split(': ')[0]) == 3]
+marked = [c.name for c in cells if c.getState().contains(pyatspi.STATE_SELECTED)]
+check(marked and all(m.endswith(': ' + code) for m in marked), 'cells read as selected for %s: %s' % (glyph, marked))
+
+print('the codon table by keyboard')
+events.clear()
+key('Tab')
+check(focused().startswith('list'), 'Tab: %s' % focused())
+key('Down', 'Down')
+lst = named('Aminoacido', 'list')
+codons_label = find(table, lambda n: n.name.startswith('Codoni di RNA'))
+check(codons_label.name == 'Codoni di RNA: ', 'arrows look nothing up: %r' % codons_label.name)
+key('Return')
+codons_label = find(table, lambda n: n.name.startswith('Codoni di RNA'))
+check(codons_label.name.count(' ') > 3, 'Return looks up: %r' % codons_label.name)
+key('Tab')
+check(focused() == 'label | ' + codons_label.name, 'the codon list is the next Tab stop: %s' % focused())
+key('Tab')
+check(focused().startswith('label | aaa'), 'then the grid: %s' % focused())
+key('Down', 'Right')
+check(focused().startswith('label | cac'), 'Down, then Right, moves in the grid: %s' % focused())
+key('space')
+cell = find(table, lambda n: n.name.startswith('cac: '))
+check(cell.getState().contains(pyatspi.STATE_FOCUSED) and cell.getState().contains(pyatspi.STATE_SELECTED),
+      'Space on a cell looks it up, the cell keeps the focus and reads as selected: %s' % cell.name)
+codons_label = find(table, lambda n: n.name.startswith('Codoni di RNA'))
+check(codons_label.name == 'Codoni di RNA:  cac cau', 'and lists its codons: %r' % codons_label.name)
+key('Escape')
+pump(0.5)
+check(not [w for w in app() if w.name == 'Tabella degli Aminoacidi'], 'Escape closes the codon table')
+check(active_window() == 'frame | Vintalem', 'the keyboard returns to the main window: %s' % active_window())
+
+print('the other windows and Escape')
+menu('alt+question', 'c', 'Come funziona il programma?')
+check(active_window() == 'frame | Come funziona il programma?', 'menu "&?", "&Come si gioca?": %s' % active_window())
+key('Escape')
+check(active_window() == 'frame | Vintalem', 'Escape closes it: %s' % active_window())
+menu('alt+question', 'i', 'Informazioni sul programma')
+check(active_window() == 'dialog | Informazioni sul programma', 'menu "&Info su Vintalem": %s' % active_window())
+key('Escape')
+check(active_window() == 'frame | Vintalem', 'Escape closes it as Ok does: %s' % active_window())
+check(named('Vintalem', 'frame').getState().contains(pyatspi.STATE_ENABLED), 'the main window is enabled again')
+key('Escape')
+check(active_window() == 'frame | Vintalem', 'Escape never closes the main window')
+key('alt+Tab')
+pump(0.5)
+check(active_window() == 'frame | mutazioni', 'Alt+Tab reaches the explanation window: %s' % active_window())
+key('Escape')
+check(not [w for w in app() if w.name == 'mutazioni'], 'Escape closes it')
+check(active_window() == 'frame | Vintalem', 'the keyboard returns to the main window: %s' % active_window())
+menu('alt+f', 'e', 'the end')
+pump(1)
+check(all(a is None or a.name != 'vintalem' for a in pyatspi.Registry.getDesktop(0)), '"&Esci" ends the game')
+
+print('%d failures' % len(failures))
+sys.exit(1 if failures else 0)
