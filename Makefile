@@ -1,18 +1,25 @@
-# make run   installs what is missing, builds in Release and starts the game
-# make test  installs what is missing, builds and runs the whole suite headless
+# make run   installs what is missing, builds the game alone in Release and starts it
+# make test  installs what is missing, builds everything and runs the whole suite headless
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run test clean
+.PHONY: setup configure build build-game run test clean
 
 setup:
 	@./scripts/setup.sh
 
-build: setup
+configure: setup
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+
+# Everything: the game, the test programs, the tools, the icon and the manual pages.
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only what the game needs to start: the test programs would take six times as long.
+build-game: configure
+	cmake --build $(BUILD) -j $(JOBS) --target vintalem
+
+run: build-game
 	./$(BUILD)/vintalem
 
 test: build

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing (make included), then: make run
+# Installs what is missing (make included), then: make run (builds and starts the game only)
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh

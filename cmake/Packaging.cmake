@@ -1,12 +1,16 @@
 # A Debian package of what `cmake --install` puts in place: `cpack` in the build directory.
-# Its dependencies are read off the shared libraries the program links (dpkg-shlibdeps).
+# A native package (version 1.0, no Debian revision): the project is its own packager,
+# so its changelog is /usr/share/doc/vintalem/changelog.gz.
+# Its dependencies are read off the shared libraries the program links (dpkg-shlibdeps),
+# plus what the program only opens at run time.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vintalem)
 set(CPACK_PACKAGE_VENDOR "Vintalem")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_CONTACT "Vintalem developers <vintalem@example.org>")
+# Debian's synopsis starts without an article.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "educational game about the genetic code")
+set(CPACK_PACKAGE_CONTACT "Vintalem developers <maintainers@vintalem.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
@@ -15,6 +19,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Listed before what dpkg-shlibdeps finds: the fonts the windows are laid out for (the
+# fallback font cuts captions) and the platform plugins Qt loads to open a window.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
 # CPack puts the summary line above it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "An educational game in Italian. The player mutates the bases of a random DNA
 template strand of twenty codons and sees it transcribed into messenger RNA and
@@ -24,13 +31,24 @@ the mutations replaced. A codon table window shows the whole genetic code.")
 
 include(CPack)
 
+# A stripped install (cpack, cmake --install --strip) also drops the sections strip
+# leaves behind and dh_strip removes: the compiler's .comment and the .note section.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/vintalem\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
+
 if(VINTALEM_TESTS)
     find_program(VINTALEM_DPKG_DEB dpkg-deb)
     find_program(VINTALEM_DPKG_SHLIBDEPS dpkg-shlibdeps)
+    find_program(VINTALEM_LINTIAN lintian)
     if(VINTALEM_DPKG_DEB AND VINTALEM_DPKG_SHLIBDEPS)
         add_test(NAME debian_package
             COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DOUT=${PROJECT_BINARY_DIR}/packaging-test
-                    -DCPACK=${CMAKE_CPACK_COMMAND} -DDPKG_DEB=${VINTALEM_DPKG_DEB} -DAPP_ID=org.vintalem.Vintalem
+                    -DCPACK=${CMAKE_CPACK_COMMAND} -DDPKG_DEB=${VINTALEM_DPKG_DEB} -DAPP_ID=org.vintalem.vintalem
+                    -DLINTIAN=${VINTALEM_LINTIAN}
                     -P ${PROJECT_SOURCE_DIR}/tests/packaging/check_deb.cmake)
     else()
         add_test(NAME debian_package

@@ -1,8 +1,11 @@
 # The menu entry, the AppStream metadata and the program must agree on the
-# names the desktop matches them by.
-#   cmake -DDATA_DIR=... -DAPP_ID=... -P check_consistency.cmake
+# names the desktop matches them by, and with the changelog and the manual page
+# on the version.
+#   cmake -DDATA_DIR=... -DAPP_ID=... -DVERSION=... -P check_consistency.cmake
 file(READ ${DATA_DIR}/vintalem.desktop desktop)
 file(READ ${DATA_DIR}/vintalem.metainfo.xml metainfo)
+file(STRINGS ${DATA_DIR}/debian/changelog changelogTop LIMIT_COUNT 1)
+file(STRINGS ${DATA_DIR}/man/vintalem.6 manTitle REGEX "^\\.TH ")
 file(READ ${DATA_DIR}/../app/main.cpp main)
 
 string(REGEX MATCH "\nExec=([^\n]*)" _ "${desktop}")
@@ -15,6 +18,12 @@ string(REGEX MATCH "<binary>([^<]*)</binary>" _ "${metainfo}")
 set(binary "${CMAKE_MATCH_1}")
 string(REGEX MATCH "<id>([^<]*)</id>" _ "${metainfo}")
 set(id "${CMAKE_MATCH_1}")
+string(REGEX MATCH "<release version=\"([^\"]*)\"" _ "${metainfo}")
+set(latestRelease "${CMAKE_MATCH_1}")
+string(REGEX MATCH "^vintalem \\(([^)]*)\\)" _ "${changelogTop}")
+set(changelogVersion "${CMAKE_MATCH_1}")
+string(REGEX MATCH "\"Vintalem ([^\"]*)\"" _ "${manTitle}")
+set(manVersion "${CMAKE_MATCH_1}")
 string(REGEX MATCH "setDesktopFileName\\(QStringLiteral\\(\"([^\"]*)\"\\)\\)" _ "${main}")
 set(desktopFileName "${CMAKE_MATCH_1}")
 
@@ -36,6 +45,16 @@ if(NOT id STREQUAL APP_ID)
 endif()
 if(NOT desktopFileName STREQUAL "vintalem")
     list(APPEND failures "the program calls itself '${desktopFileName}' (setDesktopFileName), the desktop file is vintalem.desktop")
+endif()
+# A new version needs its release, its changelog entry and its manual page.
+if(NOT latestRelease STREQUAL VERSION)
+    list(APPEND failures "the latest metainfo release is '${latestRelease}', the program is ${VERSION}")
+endif()
+if(NOT changelogVersion STREQUAL VERSION)
+    list(APPEND failures "the latest changelog entry is for '${changelogVersion}', the program is ${VERSION}")
+endif()
+if(NOT manVersion STREQUAL VERSION)
+    list(APPEND failures "the manual page describes version '${manVersion}', the program is ${VERSION}")
 endif()
 if(NOT desktop MATCHES "\nComment\\[it\\]=")
     list(APPEND failures "no Italian comment in the desktop file")

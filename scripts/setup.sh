@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation2 fontconfig
     xvfb xauth
-    desktop-file-utils appstream dpkg-dev file
+    qt6-translations-l10n
+    desktop-file-utils appstream dpkg-dev file lintian
 )
 packages+=("$@")
 missing=()

@@ -1,5 +1,6 @@
-# Builds the Debian package into a scratch directory and checks what it holds.
-#   cmake -DBUILD_DIR=... -DOUT=... -DCPACK=... -DDPKG_DEB=... -DAPP_ID=... -P check_deb.cmake
+# Builds the Debian package into a scratch directory and checks what it holds;
+# with LINTIAN set, lintian must find no error and no warning in it.
+#   cmake -DBUILD_DIR=... -DOUT=... -DCPACK=... -DDPKG_DEB=... -DAPP_ID=... [-DLINTIAN=...] -P check_deb.cmake
 file(REMOVE_RECURSE ${OUT})
 execute_process(
     COMMAND ${CPACK} --config ${BUILD_DIR}/CPackConfig.cmake -G DEB -B ${OUT}
@@ -29,7 +30,11 @@ foreach(path
         usr/share/applications/vintalem.desktop
         usr/share/icons/hicolor/32x32/apps/vintalem.png
         usr/share/icons/hicolor/scalable/apps/vintalem.svg
-        usr/share/metainfo/${APP_ID}.metainfo.xml)
+        usr/share/metainfo/${APP_ID}.metainfo.xml
+        usr/share/man/man6/vintalem.6.gz
+        usr/share/man/it/man6/vintalem.6.gz
+        usr/share/doc/vintalem/changelog.gz
+        usr/share/doc/vintalem/copyright)
     string(REPLACE "." "\\." pattern "${path}")
     if(NOT contents MATCHES " \\./${pattern}\n")
         list(APPEND failures "not in the package: /${path}")
@@ -55,6 +60,12 @@ endif()
 if(NOT control MATCHES "\nDepends: [^\n]*libc6")
     list(APPEND failures "Depends does not list libc6")
 endif()
+# Opened at run time, so dpkg-shlibdeps cannot see them.
+foreach(package fonts-liberation2 qt6-qpa-plugins)
+    if(NOT control MATCHES "\nDepends: [^\n]*${package}")
+        list(APPEND failures "Depends does not list ${package}")
+    endif()
+endforeach()
 if(NOT control MATCHES "\nSection: education\n")
     list(APPEND failures "Section is not education")
 endif()
@@ -63,6 +74,18 @@ if(NOT control MATCHES "\nMaintainer: [^\n]+<[^\n]+@[^\n]+>")
 endif()
 if(NOT control MATCHES "\nDescription: [^\n]+\n [^\n]+")
     list(APPEND failures "no summary and long description")
+endif()
+
+if(LINTIAN)
+    execute_process(COMMAND ${LINTIAN} --fail-on error,warning --info --display-info ${debs}
+                    RESULT_VARIABLE status OUTPUT_VARIABLE tags ERROR_VARIABLE lintianErrors)
+    if(NOT status EQUAL 0)
+        list(APPEND failures "lintian (${status}):\n${tags}${lintianErrors}")
+    elseif(tags)
+        message(STATUS "lintian, informational only:\n${tags}")
+    endif()
+else()
+    message(STATUS "lintian is not installed (Debian package lintian): its checks are skipped")
 endif()
 
 if(failures)
