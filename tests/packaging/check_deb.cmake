@@ -61,7 +61,7 @@ if(NOT control MATCHES "\nDepends: [^\n]*libc6")
     list(APPEND failures "Depends does not list libc6")
 endif()
 # Opened at run time, so dpkg-shlibdeps cannot see them.
-foreach(package fonts-liberation2 qt6-qpa-plugins)
+foreach(package fonts-liberation2 qt6-qpa-plugins qt6-translations-l10n)
     if(NOT control MATCHES "\nDepends: [^\n]*${package}")
         list(APPEND failures "Depends does not list ${package}")
     endif()

@@ -4,6 +4,7 @@
 #include "icon.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 namespace vintalem::ui {
@@ -59,7 +60,7 @@ bool installItalianTranslations()
         return true;
     auto* translator = new QTranslator(qApp);  // lives as long as the application
     translator->setObjectName(name);
-    if (!translator->load(QStringLiteral(":/vintalem/translations/qtbase_it.qm"))) {
+    if (!translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;
     }

@@ -13,8 +13,10 @@ void setUpApplication();
 // for its grounds, so a dark desktop scheme must not replace them.
 QPalette designedPalette();
 
-// Qt's own texts (context menus, standard buttons, dialogs) in Italian, from the copy of
-// Debian's qtbase_it.qm built into the program. Installing it twice does nothing.
+// Qt's own texts (context menus, standard buttons, dialogs) in Italian, from Qt's installed
+// translations (Debian's qt6-translations-l10n), read in place rather than copied into the
+// program, whose licence differs from theirs. Installing it twice does nothing; without the
+// file Qt's texts stay English and the game plays the same.
 bool installItalianTranslations();
 
 }  // namespace vintalem::ui
