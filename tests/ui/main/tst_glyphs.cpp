@@ -1,4 +1,5 @@
-#include "tests/support/fakes.h"
+#include "tests/support/catalogue.h"
+#include "tests/support/game.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/form_names.h"
@@ -20,7 +21,9 @@ using Procedure = void (MainForm::*)(int, quint8);
 
 enum class Geometry { SmallSquare, MediumRect, LargeSquare, SmallCircle, MediumCircle, LargeCircle };
 
-// What each amino acid must look like, written out independently of the catalogue.
+// What each amino acid must look like, worked out from the tests' own copy of the catalogue:
+// polar ones are circles, the others squares (Val's medium one a rectangle); size sets the
+// size, and the charge the colour.
 struct Expected {
     Procedure procedure;
     AminoAcidId id;
@@ -32,28 +35,24 @@ struct Expected {
 
 constexpr QRgb kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF;
 
-const std::array<Expected, 20> kExpected{{
-    {&MainForm::DrawAla, AminoAcidId::Ala, "Ala", "Alanina", Geometry::SmallSquare, kBlue},
-    {&MainForm::DrawCys, AminoAcidId::Cys, "Cys", "Cisteina", Geometry::SmallSquare, kBlue},
-    {&MainForm::DrawAsp, AminoAcidId::Asp, "Asp", "Aspartato", Geometry::SmallCircle, kRed},
-    {&MainForm::DrawGlu, AminoAcidId::Glu, "Glu", "Glutammato", Geometry::MediumCircle, kRed},
-    {&MainForm::DrawPhe, AminoAcidId::Phe, "Phe", "Fenilalanina", Geometry::LargeSquare, kBlue},
-    {&MainForm::DrawGly, AminoAcidId::Gly, "Gly", "Glicina", Geometry::SmallSquare, kBlue},
-    {&MainForm::DrawHis, AminoAcidId::His, "His", "Istidina", Geometry::LargeCircle, kBlue},
-    {&MainForm::DrawIle, AminoAcidId::Ile, "Ile", "Isoleucina", Geometry::LargeSquare, kBlue},
-    {&MainForm::DrawLys, AminoAcidId::Lys, "Lys", "Lisina", Geometry::LargeCircle, kGreen},
-    {&MainForm::DrawLeu, AminoAcidId::Leu, "Leu", "Leucina", Geometry::LargeSquare, kGreen},
-    {&MainForm::DrawMet, AminoAcidId::Met, "Met", "Metionina", Geometry::LargeSquare, kBlue},
-    {&MainForm::DrawAsn, AminoAcidId::Asn, "Asn", "Aspargina", Geometry::MediumCircle, kBlue},
-    {&MainForm::DrawPro, AminoAcidId::Pro, "Pro", "Prolina", Geometry::MediumCircle, kBlue},
-    {&MainForm::DrawGln, AminoAcidId::Gln, "Gln", "Glutammina", Geometry::LargeCircle, kBlue},
-    {&MainForm::DrawArg, AminoAcidId::Arg, "Arg", "Arginina", Geometry::LargeCircle, kGreen},
-    {&MainForm::DrawSer, AminoAcidId::Ser, "Ser", "Serina", Geometry::SmallSquare, kBlue},
-    {&MainForm::DrawThr, AminoAcidId::Thr, "Thr", "Treonina", Geometry::SmallSquare, kBlue},
-    {&MainForm::DrawVal, AminoAcidId::Val, "Val", "Valina", Geometry::MediumRect, kBlue},
-    {&MainForm::DrawTrp, AminoAcidId::Trp, "Trp", "Triptofano", Geometry::LargeCircle, kBlue},
-    {&MainForm::DrawTyr, AminoAcidId::Tyr, "Tyr", "Tirosina", Geometry::LargeCircle, kBlue},
-}};
+const std::array<Procedure, 20> kProcedures{
+    &MainForm::DrawAla, &MainForm::DrawCys, &MainForm::DrawAsp, &MainForm::DrawGlu, &MainForm::DrawPhe,
+    &MainForm::DrawGly, &MainForm::DrawHis, &MainForm::DrawIle, &MainForm::DrawLys, &MainForm::DrawLeu,
+    &MainForm::DrawMet, &MainForm::DrawAsn, &MainForm::DrawPro, &MainForm::DrawGln, &MainForm::DrawArg,
+    &MainForm::DrawSer, &MainForm::DrawThr, &MainForm::DrawVal, &MainForm::DrawTrp, &MainForm::DrawTyr,
+};
+
+Expected expected(int row)
+{
+    const test::OracleRow& r = test::kOracle[row];
+    const std::string_view size = r.size, charge = r.charge;
+    const int s = size == "Small" ? 0 : size == "Medium" ? 1 : 2;
+    const bool polar = std::string_view(r.polarity) == "Polar";
+    const Geometry g = polar ? std::array{Geometry::SmallCircle, Geometry::MediumCircle, Geometry::LargeCircle}[s]
+                             : std::array{Geometry::SmallSquare, Geometry::MediumRect, Geometry::LargeSquare}[s];
+    const QRgb fill = charge == "Acidic" ? kRed : charge == "Basic" ? kGreen : kBlue;
+    return {kProcedures[row], static_cast<AminoAcidId>(row), r.code, r.name, g, fill};
+}
 
 // Worked positions in the box's twips for a 698 x 359 pixel client area.
 constexpr double kChainY = 204.5;
@@ -111,16 +110,7 @@ constexpr QRgb kWhite = 0xFFFFFF;
 constexpr std::array<qreal, 3> kRatios{1.0, 1.5, 2.0};
 
 // A loaded, shown main window whose protein rows are still empty.
-struct Fixture {
-    test::TestToolkit tk;
-    MainForm* main = nullptr;
-    Fixture()
-    {
-        main = tk.forms().load<MainForm>(names::zuvo);
-        if (main)
-            main->show();
-    }
-};
+using Fixture = test::Game;
 
 }  // namespace
 
@@ -132,12 +122,8 @@ private slots:
     void glyphProcedure();
     void decodeShowsNameAndCode_data();
     void decodeShowsNameAndCode();
-    void alaSquareAndChainLine();
-    void valIsNotSquare();
-    void hisCircleLeavesCornersWhite();
-    void leuAndIleDifferOnlyInColour();
-    void aspSmallRedCircle();
-    void lysGreenCircle();
+    void pixels_data();
+    void pixels();
     void drawingSurvivesHideShowAndRepaint();
     void secondGlyphDrawsOverFirst();
     void oldRowAndNewRowAreIndependent_data();
@@ -165,14 +151,14 @@ void TstGlyphs::clientAreaGivesWorkedPositions()
 void TstGlyphs::glyphProcedure_data()
 {
     QTest::addColumn<int>("row");
-    for (int i = 0; i < static_cast<int>(kExpected.size()); ++i)
-        QTest::newRow(kExpected[i].code) << i;
+    for (int i = 0; i < test::kOracleCount; ++i)
+        QTest::newRow(test::kOracle[i].code) << i;
 }
 
 void TstGlyphs::glyphProcedure()
 {
     QFETCH(int, row);
-    const Expected& e = kExpected[row];
+    const Expected e = expected(row);
     Fixture f;
     QVERIFY(f.main);
     const int slot = 4;
@@ -226,7 +212,7 @@ void TstGlyphs::decodeShowsNameAndCode_data()
 void TstGlyphs::decodeShowsNameAndCode()
 {
     QFETCH(int, row);
-    const Expected& e = kExpected[row];
+    const Expected e = expected(row);
     Fixture f;
     QVERIFY(f.main);
     const int slot = row;  // a different slot for each amino acid
@@ -247,143 +233,63 @@ void TstGlyphs::decodeShowsNameAndCode()
     QCOMPARE(renderAt(f.main->OldAA[slot], 1), reference);
 }
 
-void TstGlyphs::alaSquareAndChainLine()
+void TstGlyphs::pixels_data()
 {
-    Fixture f;
-    QVERIFY(f.main);
-    f.main->DrawAla(0, 0);
-    QCOMPARE(f.main->naame[0]->text(), QStringLiteral("Ala"));
-    QCOMPARE(f.main->AA[0]->toolTip(), QStringLiteral("Alanina"));
-    // Square (124, 154.5)-(224, 254.5) twips: (8.27, 10.3)-(14.93, 16.97) px.
-    for (qreal dpr : kRatios) {
-        const QImage image = renderAt(f.main->AA[0], dpr);
-        VERIFY_COLOUR(image, 9.5, 11.5, kBlue);    // near the top left corner
-        VERIFY_COLOUR(image, 13.5, 15.5, kBlue);   // near the bottom right corner
-        VERIFY_COLOUR(image, 11.5, 13.5, kBlue);   // where the line would run
-        VERIFY_COLOUR(image, 6.5, 8.5, kWhite);    // beyond the top left corner
-        VERIFY_COLOUR(image, 16.5, 18.5, kWhite);  // beyond the bottom right corner
-        VERIFY_COLOUR(image, 11.5, 8.5, kWhite);   // above
-        VERIFY_COLOUR(image, 11.5, 18.5, kWhite);  // below
-        // The chain line at x = 30 twips, left of the square, and right of it.
-        VERIFY_DARK(image, 30.0 / 15, kChainY / 15);
-        VERIFY_DARK(image, 17.5, kChainY / 15);
-        VERIFY_COLOUR(image, 30.0 / 15, kChainY / 15 - 2, kWhite);
-        VERIFY_COLOUR(image, 30.0 / 15, kChainY / 15 + 2, kWhite);
-    }
-    // At ratio 2 the 1-pixel line covers one device row completely.
-    const QImage sharp = renderAt(f.main->AA[0], 2);
-    QVERIFY2(near(sharp.pixelColor(4, 27), 0x000000, 8), qPrintable(describe(sharp.pixelColor(4, 27))));
-}
-
-void TstGlyphs::valIsNotSquare()
-{
-    Fixture f;
-    QVERIFY(f.main);
-    f.main->DrawVal(2, 0);
-    const auto& shapes = f.main->AA[2]->shapes();
-    QCOMPARE(shapes.size(), std::size_t(2));
-    const auto* rect = std::get_if<PictureBox::Box>(&shapes[1]);
-    QVERIFY(rect);
-    QCOMPARE(rect->rect.width(), 180.0);
-    QCOMPARE(rect->rect.height(), 175.0);
-    QCOMPARE(rect->rect.topLeft(), QPointF(89, 129.5));
+    using Points = QList<QPointF>;
+    QTest::addColumn<int>("row");
+    QTest::addColumn<Points>("filled");
+    QTest::addColumn<Points>("white");
+    QTest::addColumn<Points>("line");  // on the chain line, with white two pixels above and below
+    const double y = kChainY / 15;
+    // Square (124, 154.5)-(224, 254.5) twips: (8.27, 10.3)-(14.93, 16.97) px; the line at x = 30 twips too.
+    QTest::newRow("Ala small square") << 0 << Points{{9.5, 11.5}, {13.5, 15.5}, {11.5, 13.5}}
+                                      << Points{{6.5, 8.5}, {16.5, 18.5}, {11.5, 8.5}, {11.5, 18.5}}
+                                      << Points{{2, y}, {17.5, y}};
     // (89, 129.5)-(269, 304.5) twips: (5.93, 8.63)-(17.93, 20.3) px.
-    for (qreal dpr : kRatios) {
-        const QImage image = renderAt(f.main->AA[2], dpr);
-        VERIFY_COLOUR(image, 7.5, 10.5, kBlue);
-        VERIFY_COLOUR(image, 16.5, 10.5, kBlue);
-        VERIFY_COLOUR(image, 7.5, 18.5, kBlue);
-        VERIFY_COLOUR(image, 16.5, 18.5, kBlue);
-        VERIFY_COLOUR(image, 4.5, 12.5, kWhite);   // left of it
-        VERIFY_COLOUR(image, 19.5, 12.5, kWhite);  // right of it
-        VERIFY_COLOUR(image, 11.5, 7.5, kWhite);   // above
-        VERIFY_COLOUR(image, 11.5, 21.5, kWhite);  // below
-    }
-}
-
-void TstGlyphs::hisCircleLeavesCornersWhite()
-{
-    Fixture f;
-    QVERIFY(f.main);
-    f.main->DrawHis(9, 0);
-    QCOMPARE(f.main->naame[9]->text(), QStringLiteral("His"));
-    QCOMPARE(f.main->AA[9]->toolTip(), QStringLiteral("Istidina"));
-    // Centre (164, 201.5) twips, radius 140: (10.93, 13.43) px, radius 9.33.
-    for (qreal dpr : kRatios) {
-        const QImage image = renderAt(f.main->AA[9], dpr);
-        VERIFY_COLOUR(image, 10.5, 13.5, kBlue);
-        VERIFY_COLOUR(image, 3.5, 13.5, kBlue);   // near the left end
-        VERIFY_COLOUR(image, 18.5, 13.5, kBlue);  // near the right end
-        VERIFY_COLOUR(image, 10.5, 5.5, kBlue);   // near the top
-        VERIFY_COLOUR(image, 10.5, 21.5, kBlue);  // near the bottom
-        // Inside the bounding square, outside the circle.
-        VERIFY_COLOUR(image, 2.5, 4.5, kWhite);
-        VERIFY_COLOUR(image, 18.5, 4.5, kWhite);
-        VERIFY_COLOUR(image, 2.5, 21.5, kWhite);
-        VERIFY_COLOUR(image, 18.5, 21.5, kWhite);
-    }
-}
-
-void TstGlyphs::leuAndIleDifferOnlyInColour()
-{
-    Fixture f;
-    QVERIFY(f.main);
-    f.main->DrawLeu(3, 0);
-    f.main->DrawIle(4, 0);
-    const auto* leu = std::get_if<PictureBox::Box>(&f.main->AA[3]->shapes().at(1));
-    const auto* ile = std::get_if<PictureBox::Box>(&f.main->AA[4]->shapes().at(1));
-    QVERIFY(leu && ile);
-    QCOMPARE(leu->rect, ile->rect);
-    QCOMPARE(leu->rect, kLargeSquare);
-    // (49, 79.5)-(299, 329.5) twips: (3.27, 5.3)-(19.93, 21.97) px.
-    for (qreal dpr : kRatios) {
-        const QImage green = renderAt(f.main->AA[3], dpr);
-        const QImage blue = renderAt(f.main->AA[4], dpr);
-        for (const QPointF p : {QPointF(4.5, 6.5), QPointF(18.5, 20.5), QPointF(11.5, 13.5), QPointF(18.5, 6.5)}) {
-            VERIFY_COLOUR(green, p.x(), p.y(), kGreen);
-            VERIFY_COLOUR(blue, p.x(), p.y(), kBlue);
-        }
-        for (const QPointF p : {QPointF(1.5, 3.5), QPointF(21.5, 22.5), QPointF(11.5, 3.5)}) {
-            VERIFY_COLOUR(green, p.x(), p.y(), kWhite);
-            VERIFY_COLOUR(blue, p.x(), p.y(), kWhite);
-        }
-    }
-    QCOMPARE(f.main->naame[3]->text(), QStringLiteral("Leu"));
-    QCOMPARE(f.main->naame[4]->text(), QStringLiteral("Ile"));
-}
-
-void TstGlyphs::aspSmallRedCircle()
-{
-    Fixture f;
-    QVERIFY(f.main);
-    f.main->DrawAsp(11, 0);
-    QCOMPARE(f.main->naame[11]->text(), QStringLiteral("Asp"));
-    QCOMPARE(f.main->AA[11]->toolTip(), QStringLiteral("Aspartato"));
+    QTest::newRow("Val rectangle") << 17 << Points{{7.5, 10.5}, {16.5, 10.5}, {7.5, 18.5}, {16.5, 18.5}}
+                                   << Points{{4.5, 12.5}, {19.5, 12.5}, {11.5, 7.5}, {11.5, 21.5}} << Points{};
+    // Centre (164, 201.5) twips, radius 140: (10.93, 13.43) px, radius 9.33; corners of its square white.
+    const Points largeCircle{{10.5, 13.5}, {3.5, 13.5}, {18.5, 13.5}, {10.5, 5.5}, {10.5, 21.5}};
+    const Points corners{{2.5, 4.5}, {18.5, 4.5}, {2.5, 21.5}, {18.5, 21.5}};
+    QTest::newRow("His large circle") << 6 << largeCircle << corners << Points{};
+    QTest::newRow("Lys green circle") << 8 << largeCircle << corners << Points{};
+    // (49, 79.5)-(299, 329.5) twips: (3.27, 5.3)-(19.93, 21.97) px; Leu and Ile differ only in colour.
+    const Points largeSquare{{4.5, 6.5}, {18.5, 20.5}, {11.5, 13.5}, {18.5, 6.5}};
+    const Points aroundLarge{{1.5, 3.5}, {21.5, 22.5}, {11.5, 3.5}};
+    QTest::newRow("Leu green square") << 9 << largeSquare << aroundLarge << Points{};
+    QTest::newRow("Ile blue square") << 7 << largeSquare << aroundLarge << Points{};
     // Centre (10.93, 13.43) px, radius 3.33.
-    for (qreal dpr : kRatios) {
-        const QImage image = renderAt(f.main->AA[11], dpr);
-        VERIFY_COLOUR(image, 10.5, 13.5, kRed);
-        VERIFY_COLOUR(image, 9.5, 12.5, kRed);
-        VERIFY_COLOUR(image, 10.5, 8.5, kWhite);   // above it
-        VERIFY_COLOUR(image, 10.5, 18.5, kWhite);  // below it
-        VERIFY_DARK(image, 3.5, kChainY / 15);     // the line left of it
-        VERIFY_DARK(image, 18.5, kChainY / 15);    // and right of it
-    }
+    QTest::newRow("Asp small red circle") << 2 << Points{{10.5, 13.5}, {9.5, 12.5}}
+                                          << Points{{10.5, 8.5}, {10.5, 18.5}} << Points{{3.5, y}, {18.5, y}};
 }
 
-void TstGlyphs::lysGreenCircle()
+void TstGlyphs::pixels()
 {
+    QFETCH(int, row);
+    QFETCH(QList<QPointF>, filled);
+    QFETCH(QList<QPointF>, white);
+    QFETCH(QList<QPointF>, line);
+    const Expected e = expected(row);
     Fixture f;
     QVERIFY(f.main);
-    f.main->DrawLys(6, 0);
-    QCOMPARE(f.main->naame[6]->text(), QStringLiteral("Lys"));
-    QCOMPARE(f.main->AA[6]->toolTip(), QStringLiteral("Lisina"));
+    const int slot = row % MainForm::kSlots;
+    (f.main->*e.procedure)(slot, 0);
     for (qreal dpr : kRatios) {
-        const QImage image = renderAt(f.main->AA[6], dpr);
-        VERIFY_COLOUR(image, 10.5, 13.5, kGreen);
-        VERIFY_COLOUR(image, 3.5, 13.5, kGreen);
-        VERIFY_COLOUR(image, 2.5, 4.5, kWhite);
-        VERIFY_COLOUR(image, 18.5, 21.5, kWhite);
+        const QImage image = renderAt(f.main->AA[slot], dpr);
+        for (const QPointF& p : filled)
+            VERIFY_COLOUR(image, p.x(), p.y(), e.fill);
+        for (const QPointF& p : white)
+            VERIFY_COLOUR(image, p.x(), p.y(), kWhite);
+        for (const QPointF& p : line) {
+            VERIFY_DARK(image, p.x(), p.y());
+            VERIFY_COLOUR(image, p.x(), p.y() - 2, kWhite);
+            VERIFY_COLOUR(image, p.x(), p.y() + 2, kWhite);
+        }
+    }
+    // At ratio 2 the 1-pixel line covers one device row completely, left of the small square.
+    if (e.geometry == Geometry::SmallSquare) {
+        const QImage sharp = renderAt(f.main->AA[slot], 2);
+        QVERIFY2(near(sharp.pixelColor(4, 27), 0x000000, 8), qPrintable(describe(sharp.pixelColor(4, 27))));
     }
 }
 
