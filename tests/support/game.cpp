@@ -13,6 +13,7 @@ QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 QString transcribe(const QString& dna) { return qstr(TranscribeCodon(dna.toStdString())); }
 QString codeOf(Outcome outcome) { return outcome ? qstr(entry(*outcome).code) : QString(); }
 QString codeOfRna(const QString& rna) { return codeOf(LookUpCodon(rna.toStdString())); }
+QString codeOfDna(const QString& dna) { return codeOfRna(transcribe(dna)); }
 QStringList empties(int n) { return QStringList(n, QString()); }
 
 QString nameOf(const QString& code)

@@ -23,6 +23,7 @@ QString transcribe(const QString& dna);
 // The code a slot shows for an outcome ("" for none), and for a codon of RNA.
 QString codeOf(Outcome outcome);
 QString codeOfRna(const QString& rna);
+QString codeOfDna(const QString& dna);
 // The Italian name of a code, "" when it is none.
 QString nameOf(const QString& code);
 QStringList empties(int n = 20);

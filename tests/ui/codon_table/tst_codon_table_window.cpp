@@ -1,5 +1,6 @@
 #include "core/codon_table.h"
-#include "tests/support/fakes.h"
+#include "tests/support/catalogue.h"
+#include "tests/support/game.h"
 #include "ui/codon_table/codon_table_form.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/form_names.h"
@@ -27,13 +28,16 @@ const QColor kRed(192, 0, 0);
 const QColor kBlue(0, 0, 192);
 const char kUpperBases[] = "ACGU";
 
-// The list as the player reads it: Italian alphabetical order, Stop last.
-const QStringList kListTexts{
-    "Alanina",   "Arginina",   "Aspargina", "Aspartato", "Cisteina",  "Fenilalanina", "Glicina",
-    "Glutammato", "Glutammina", "Isoleucina", "Istidina", "Leucina",   "Lisina",       "Metionina",
-    "Prolina",   "Serina",     "Tirosina",  "Treonina",  "Triptofano", "Valina",      "Stop"};
-const QStringList kListCodes{"Ala", "Arg", "Asn", "Asp", "Cys", "Phe", "Gly", "Glu", "Gln", "Ile", "His",
-                             "Leu", "Lys", "Met", "Pro", "Ser", "Tyr", "Thr", "Trp", "Val", "Stop"};
+// The list as the player reads it, from the tests' own catalogue: Italian alphabetical order, Stop last.
+QStringList listColumn(bool names)
+{
+    QStringList out;
+    for (int p = 0; p < test::kOracleCount; ++p)
+        out << QString::fromUtf8(names ? test::oracleAtListPlace(p)->name : test::oracleAtListPlace(p)->code);
+    return out << QStringLiteral("Stop");
+}
+const QStringList kListTexts = listColumn(true);
+const QStringList kListCodes = listColumn(false);
 
 const QString kLegend = QStringLiteral(
     "La lettera in verde è la prima base del codone, quella in rosso è la seconda, mentre quella in blu è la terza "
@@ -182,22 +186,13 @@ QImage clientPicture(CodonTableForm& table)
     return table.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// A coding run of a strand of our own: Met, then Gly, then stop in slot 2.
-struct Game {
-    test::TestToolkit tk;
-    QPointer<MainForm> main;
-
+// A coding run of the designed strand edited to Met, then Gly (Arg replaced), then stop in slot 2.
+struct Game : test::Game {
     Game()
     {
-        main = tk.forms().load<MainForm>(names::zuvo);
-        if (!main)
-            return;
-        main->show();
-        main->nt[0]->setText(QStringLiteral("tac"));
-        const std::string reference1 = main->referenceSequence().substr(3, 3);
-        main->nt[1]->setText(reference1 == "ccc" ? QStringLiteral("cca") : QStringLiteral("ccc"));
-        main->nt[2]->setText(QStringLiteral("act"));
-        QTest::mouseClick(main->CodProt, Qt::LeftButton);
+        set(1, QStringLiteral("ccc"));
+        set(2, QStringLiteral("act"));
+        press();
     }
 
     CodonTableForm* table() { return tk.forms().find<CodonTableForm>(names::Atab); }
@@ -211,16 +206,6 @@ struct Game {
         if (CodonTableForm* t = table())
             t->close();
         test::flushDeletes();
-    }
-    // The code the generated template codon of slot 1 coded, transcribed by hand.
-    QString replacedInSlot1() const
-    {
-        std::string rna;
-        for (char c : main->referenceSequence().substr(3, 3))
-            rna += c == 'a' ? 'u' : c == 't' ? 'a' : c == 'g' ? 'c' : 'g';
-        const auto outcome = LookUpCodon(rna);
-        return outcome ? QString::fromUtf8(entry(*outcome).code.data(), qsizetype(entry(*outcome).code.size()))
-                       : QString();
     }
 };
 
@@ -868,8 +853,7 @@ void TstCodonTableWindow::replacedGlyphClickLooksUp()
     QFETCH(bool, closedFirst);
     Game game;
     QVERIFY(game.main);
-    const QString replaced = game.replacedInSlot1();
-    QVERIFY(!replaced.isEmpty());
+    const QString replaced = QStringLiteral("Arg");
     QCOMPARE(game.main->OldAaName[1]->text(), replaced);
     if (closedFirst) {
         game.closeTable();
