@@ -91,7 +91,6 @@ private slots:
     void howToPlayStaysUsableWhileAboutIsOpen();
     void leavingAboutEnablesAgain_data();
     void leavingAboutEnablesAgain();
-    void quitWhileAboutIsOpen();
 
     void howToPlayLayout();
     void howToPlayText();
@@ -296,27 +295,6 @@ void TstInfoWindows::leavingAboutEnablesAgain()
     p.table()->close();
     test::flushDeletes();
     QVERIFY(!p.tk.forms().isLoaded(names::Atab));
-}
-
-void TstInfoWindows::quitWhileAboutIsOpen()
-{
-    Program p;
-    QVERIFY(p.main);
-    p.codingRun();
-    p.main->Info->trigger();
-    QVERIFY(p.openAbout());
-    QCOMPARE(p.tk.forms().loadedCount(), 5);
-    QSignalSpy ended(&p.tk.forms(), &FormRegistry::lastFormUnloaded);
-
-    p.main->mnuExit_Click();
-    test::flushDeletes();
-
-    QCOMPARE(p.tk.forms().loadedCount(), 0);
-    for (const QString& name : kAllForms)
-        QVERIFY2(!p.tk.forms().find(name), qPrintable(name));
-    QCOMPARE(ended.count(), 1);
-    QVERIFY(!p.main);
-    QVERIFY(!test::anyFormLeft());
 }
 
 void TstInfoWindows::howToPlayLayout()

@@ -6,13 +6,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include <map>
 
@@ -75,8 +73,6 @@ private slots:
     void clickOnEmptyGlyphDoesNothing();
     void closingEndsTheProgram_data();
     void closingEndsTheProgram();
-    void closeBoxIgnoredWhileAboutIsOpen();
-    void eventLoopEndsWhenMainWindowCloses();
 };
 
 void TstMainWindow::initTestCase()
@@ -598,53 +594,6 @@ void TstMainWindow::closingEndsTheProgram()
     QCOMPARE(ended.count(), 1);
     QCOMPARE(unloaded.count(), expectedOrder.size());
     QVERIFY(!test::anyFormLeft());
-}
-
-void TstMainWindow::closeBoxIgnoredWhileAboutIsOpen()
-{
-    test::Game g;
-    auto& [tk, main] = g;
-    tk.forms().show(names::Information);
-    QVERIFY(!main->isEnabled());
-
-    main->close();
-    QCOMPARE(tk.forms().find(names::zuvo), main);
-    QVERIFY(main->isVisible());
-    QCOMPARE(tk.forms().loadedCount(), 3);
-
-    // Once the about window is gone, the close box works again.
-    tk.forms().find(names::Information)->close();
-    QVERIFY(main->isEnabled());
-    QSignalSpy ended(&tk.forms(), &FormRegistry::lastFormUnloaded);
-    main->close();
-    QCOMPARE(ended.count(), 1);
-    QCOMPARE(tk.forms().loadedCount(), 0);
-}
-
-void TstMainWindow::eventLoopEndsWhenMainWindowCloses()
-{
-    test::Game g;
-    auto& [tk, main] = g;
-    QVERIFY(main);
-    main->Info->trigger();
-
-    QEventLoop loop;
-    connect(&tk.forms(), &FormRegistry::lastFormUnloaded, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    QTimer::singleShot(0, main, [main] { main->close(); });
-    QTimer safety;
-    safety.setSingleShot(true);
-    bool timedOut = false;
-    connect(&safety, &QTimer::timeout, &loop, [&] {
-        timedOut = true;
-        loop.exit(1);
-    });
-    safety.start(5000);
-
-    const int status = loop.exec();
-    QVERIFY2(!timedOut, "the last unload never ended the event loop");
-    QCOMPARE(status, 0);
-    QVERIFY(tk.forms().ended());
-    QCOMPARE(tk.forms().loadedCount(), 0);
 }
 
 QTEST_MAIN(TstMainWindow)
