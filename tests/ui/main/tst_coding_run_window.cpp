@@ -1,6 +1,7 @@
 #include "core/codon_table.h"
 #include "core/coding_run.h"
 #include "tests/support/game.h"
+#include "tests/support/slots.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mutation_form.h"
 #include "ui/toolkit/form_names.h"
@@ -26,31 +27,8 @@ using test::Game;
 using test::kDesigned;
 using test::kDesignedCodes;
 
-// "3=aca 5=" as slot and text pairs.
-QList<std::pair<int, QString>> slotTexts(const QString& spec)
-{
-    QList<std::pair<int, QString>> out;
-    for (const QString& token : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const auto at = token.indexOf(QLatin1Char('='));
-        if (at > 0)
-            out.append({token.left(at).toInt(), token.mid(at + 1)});
-    }
-    return out;
-}
-
-// A row of captions: `base` with "N=Code" put in and every slot from "N/" on emptied.
-QStringList withSlots(QStringList base, const QString& spec)
-{
-    for (const QString& token : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (token.endsWith(QLatin1Char('/'))) {
-            for (int i = token.chopped(1).toInt(); i < base.size(); ++i)
-                base[i].clear();
-        }
-    }
-    for (const auto& [slot, text] : slotTexts(spec))
-        base[slot] = text;
-    return base;
-}
+using test::slotTexts;
+using test::withSlots;
 
 struct Paragraph {
     const char* text;
