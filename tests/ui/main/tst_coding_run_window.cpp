@@ -90,6 +90,27 @@ QString explanationBody()
     return text;
 }
 
+// The whole text of the explanation window, from the first tab to the source line.
+void verifyExplanation(const QString& text)
+{
+    QVERIFY(text.startsWith(QLatin1Char('\t')));
+    QVERIFY(!text.startsWith(QStringLiteral("\t\t")));
+    QVERIFY(text.startsWith(explanationBody()));
+    const QString source = text.mid(explanationBody().size());
+    QVERIFY2(source.startsWith(QStringLiteral("Fonte: ")), qPrintable(source));
+    QVERIFY(source.size() > 7);
+    QVERIFY(!source.contains(QLatin1Char('\t')));
+    QVERIFY(!text.contains(QLatin1Char('\n')));
+    QVERIFY(!text.contains(QLatin1Char('\r')));
+}
+
+#define VERIFY_EXPLANATION(text)        \
+    do {                                \
+        verifyExplanation(text);        \
+        if (QTest::currentTestFailed()) \
+            return;                     \
+    } while (false)
+
 using test::kLengthMessage;
 using test::kStopMessage;
 using test::kTitle;
@@ -269,16 +290,7 @@ void TstCodingRunWindow::freshSequenceWithoutEdits()
     MutationForm* m = g.explanation();
     QVERIFY(m);
     QVERIFY(m->isVisible());
-    const QString text = m->explanation->toPlainText();
-    QVERIFY(text.startsWith(QLatin1Char('\t')));
-    QVERIFY(!text.startsWith(QStringLiteral("\t\t")));
-    QVERIFY(text.startsWith(explanationBody()));
-    const QString source = text.mid(explanationBody().size());
-    QVERIFY2(source.startsWith(QStringLiteral("Fonte: ")), qPrintable(source));
-    QVERIFY(source.size() > 7);
-    QVERIFY(!source.contains(QLatin1Char('\t')));
-    QVERIFY(!text.contains(QLatin1Char('\n')));
-    QVERIFY(!text.contains(QLatin1Char('\r')));
+    VERIFY_EXPLANATION(m->explanation->toPlainText());
 }
 
 void TstCodingRunWindow::lengthCheck_data()
@@ -547,11 +559,7 @@ void TstCodingRunWindow::explanationWindowLifecycle()
     MutationForm* second = g.explanation();
     QVERIFY(second);
     QVERIFY(second->isVisible());
-    const QString text = second->explanation->toPlainText();
-    QVERIFY(text.startsWith(QLatin1Char('\t')));
-    QVERIFY(!text.startsWith(QStringLiteral("\t\t")));
-    QVERIFY(text.startsWith(explanationBody()));
-    QVERIFY(text.mid(explanationBody().size()).startsWith(QStringLiteral("Fonte: ")));
+    VERIFY_EXPLANATION(second->explanation->toPlainText());
 }
 
 void TstCodingRunWindow::twoPressesGiveSameWindow_data()

@@ -69,8 +69,6 @@ private slots:
     void tableMenuReopensClosedTableAfresh();
     void informationMenusOpenOneInstanceEach();
     void closingAnotherWindowUnloadsOnlyThatWindow();
-    void glyphClickOpensCodonTable();
-    void clickOnEmptyGlyphDoesNothing();
     void closingEndsTheProgram_data();
     void closingEndsTheProgram();
 };
@@ -494,41 +492,6 @@ void TstMainWindow::closingAnotherWindowUnloadsOnlyThatWindow()
     QCOMPARE(tk.forms().loadedCount(), 1);
     QCOMPARE(tk.forms().find(names::zuvo), main);
     QVERIFY(main->isVisible());
-}
-
-void TstMainWindow::glyphClickOpensCodonTable()
-{
-    test::Game g;
-    auto& [tk, main] = g;
-    codingRunWithOneChange(*main);
-    tk.forms().find(names::Atab)->close();
-    test::flushDeletes();
-    QVERIFY(!tk.forms().isLoaded(names::Atab));
-
-    QTest::mouseClick(main->AA[0], Qt::LeftButton, {}, QPoint(12, 12));
-    auto* table = tk.forms().find<CodonTableForm>(names::Atab);
-    QVERIFY(table);
-    QVERIFY(table->isVisible());
-    QVERIFY(anyCellBold(*table, QStringLiteral("Met")));
-
-    QCOMPARE(main->OldAaName[1]->text(), QStringLiteral("Arg"));
-    QTest::mouseClick(main->OldAA[1], Qt::LeftButton, {}, QPoint(12, 12));
-    QCOMPARE(tk.forms().find<CodonTableForm>(names::Atab), table);
-    QVERIFY(anyCellBold(*table, QStringLiteral("Arg")));
-    QVERIFY(!anyCellBold(*table, QStringLiteral("Met")));
-}
-
-void TstMainWindow::clickOnEmptyGlyphDoesNothing()
-{
-    test::Game g;
-    auto& [tk, main] = g;
-    tk.forms().find(names::Atab)->close();
-    test::flushDeletes();
-
-    QTest::mouseClick(main->AA[3], Qt::LeftButton, {}, QPoint(12, 12));
-    QTest::mouseClick(main->OldAA[3], Qt::LeftButton, {}, QPoint(12, 12));
-    QVERIFY(!tk.forms().isLoaded(names::Atab));
-    QCOMPARE(tk.forms().loadedCount(), 1);
 }
 
 void TstMainWindow::closingEndsTheProgram_data()

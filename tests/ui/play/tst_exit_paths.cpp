@@ -31,26 +31,8 @@ const QStringList kOthers{names::Atab, names::mutazioni, names::InformazsuVintal
 enum class Way { CloseBox, Close, Esci };
 enum class Moment { Idle, Note, LengthMessage, StopMessage };
 
-QString wayName(Way w)
-{
-    switch (w) {
-    case Way::CloseBox: return QStringLiteral("close box");
-    case Way::Close: return QStringLiteral("close()");
-    case Way::Esci: return QStringLiteral("Esci");
-    }
-    return {};
-}
-
-QString momentName(Moment m)
-{
-    switch (m) {
-    case Moment::Idle: return QStringLiteral("idle");
-    case Moment::Note: return QStringLiteral("during the note");
-    case Moment::LengthMessage: return QStringLiteral("length message up");
-    case Moment::StopMessage: return QStringLiteral("stop message up");
-    }
-    return {};
-}
+const char* const kWayNames[] = {"close box", "close()", "Esci"};
+const char* const kMomentNames[] = {"idle", "during the note", "length message up", "stop message up"};
 
 void takeWayOut(MainForm* main, Way way)
 {
@@ -112,9 +94,9 @@ void TstExitPaths::everyWayOutEndsTheProgram_data()
                 for (int k = 0; k < 4; ++k)
                     if (subset & (1 << k))
                         open << kOthers.at(k);
-                const QString tag = QStringLiteral("%1, %2, with {%3}")
-                                        .arg(wayName(way), momentName(moment), open.join(QLatin1Char(',')));
-                QTest::newRow(qPrintable(tag)) << subset << int(way) << int(moment);
+                QTest::addRow("%s, %s, with {%s}", kWayNames[int(way)], kMomentNames[int(moment)],
+                              qPrintable(open.join(QLatin1Char(','))))
+                    << subset << int(way) << int(moment);
             }
         }
     }
