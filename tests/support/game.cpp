@@ -52,6 +52,15 @@ std::unique_ptr<ScriptedSource> sourceFor(const std::array<const char*, 20>& cod
     return std::make_unique<ScriptedSource>(std::move(values));
 }
 
+template <typename Widgets>
+static QStringList textsOf(const Widgets& widgets)
+{
+    QStringList out;
+    for (const auto* w : widgets)
+        out << w->text();
+    return out;
+}
+
 Game::Game(Strand strand)
 {
     if (strand == Strand::Designed)
@@ -77,15 +86,6 @@ bool Game::designedInstalled() const
     return main && main->referenceSequence() == joined;
 }
 
-template <typename Widgets>
-static QStringList textsOf(const Widgets& widgets)
-{
-    QStringList out;
-    for (const auto* w : widgets)
-        out << w->text();
-    return out;
-}
-
 QStringList Game::rna() const { return textsOf(main->RNA); }
 QStringList Game::newCodes() const { return textsOf(main->naame); }
 QStringList Game::oldCodes() const { return textsOf(main->OldAaName); }
@@ -95,6 +95,51 @@ QStringList Game::transcribedBoxes() const
     for (const QString& text : textsOf(main->nt))
         out << transcribe(text);
     return out;
+}
+
+Screen Game::screen()
+{
+    Screen s;
+    s.nt = textsOf(main->nt);
+    s.rna = rna();
+    s.names = newCodes();
+    s.oldNames = oldCodes();
+    for (int i = 0; i < ui::MainForm::kSlots; ++i) {
+        s.tips << main->AA[i]->toolTip();
+        s.oldTips << main->OldAA[i]->toolTip();
+        s.glyphs << main->AA[i]->grab().toImage();
+        s.oldGlyphs << main->OldAA[i]->grab().toImage();
+    }
+    s.label14 = main->Label14->isVisible();
+    s.label15 = main->Label15->isVisible();
+    if (ui::MutationForm* m = explanation()) {
+        s.explanationLoaded = true;
+        s.explanationVisible = m->isVisible();
+        s.explanationText = m->explanation->toPlainText();
+    }
+    s.reference = main->referenceSequence();
+    return s;
+}
+
+void verifySame(const Screen& a, const Screen& b, bool withPreviousGlyphs)
+{
+    QCOMPARE(b.nt, a.nt);
+    QCOMPARE(b.rna, a.rna);
+    QCOMPARE(b.names, a.names);
+    QCOMPARE(b.tips, a.tips);
+    QCOMPARE(b.oldNames, a.oldNames);
+    QCOMPARE(b.oldTips, a.oldTips);
+    for (int i = 0; i < a.glyphs.size(); ++i) {
+        QVERIFY2(b.glyphs[i] == a.glyphs[i], qPrintable(QStringLiteral("glyph %1").arg(i)));
+        if (withPreviousGlyphs)
+            QVERIFY2(b.oldGlyphs[i] == a.oldGlyphs[i], qPrintable(QStringLiteral("previous glyph %1").arg(i)));
+    }
+    QCOMPARE(b.label14, a.label14);
+    QCOMPARE(b.label15, a.label15);
+    QCOMPARE(b.explanationLoaded, a.explanationLoaded);
+    QCOMPARE(b.explanationVisible, a.explanationVisible);
+    QCOMPARE(b.explanationText, a.explanationText);
+    QCOMPARE(b.reference, a.reference);
 }
 
 }  // namespace vintalem::test

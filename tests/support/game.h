@@ -5,8 +5,10 @@
 #include "ui/main/main_form.h"
 #include "ui/toolkit/form_names.h"
 
+#include <QImage>
 #include <QPointer>
 #include <QStringList>
+#include <QTest>
 
 #include <array>
 #include <string_view>
@@ -39,6 +41,22 @@ extern const QStringList kDesignedCodes;
 // A random source whose draws make the given strand (middle codons and stop template).
 std::unique_ptr<ScriptedSource> sourceFor(const std::array<const char*, 20>& codons);
 
+// Everything the main window shows of the game, for before/after comparisons.
+struct Screen {
+    QStringList nt, rna, names, tips, oldNames, oldTips;
+    QList<QImage> glyphs, oldGlyphs;
+    bool label14 = false, label15 = false, explanationLoaded = false, explanationVisible = false;
+    QString explanationText;
+    std::string reference;
+};
+void verifySame(const Screen& a, const Screen& b, bool withPreviousGlyphs = true);
+#define VERIFY_SAME(...)                  \
+    do {                                  \
+        vintalem::test::verifySame(__VA_ARGS__); \
+        if (QTest::currentTestFailed())   \
+            return;                       \
+    } while (false)
+
 enum class Strand { Drawn, Designed };
 
 // The program as it starts: its main window loaded and shown, on a drawn or the designed strand.
@@ -53,6 +71,7 @@ struct Game {
     ui::MutationForm* explanation();
     QString referenceCodon(int slot) const;
     bool designedInstalled() const;
+    Screen screen();
     QStringList rna() const;
     QStringList newCodes() const;
     QStringList oldCodes() const;

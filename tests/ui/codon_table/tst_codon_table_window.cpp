@@ -80,6 +80,12 @@ CodonTableForm* openTable(test::TestToolkit& tk)
     return qobject_cast<CodonTableForm*>(tk.forms().show(names::Atab));
 }
 
+// A fresh program with only its codon table window shown.
+#define OPEN_TABLE(tk, table)                   \
+    test::TestToolkit tk;                       \
+    CodonTableForm* table = openTable(tk);      \
+    QVERIFY(table)
+
 QColor plain(const CodonTableForm& table) { return table.palette().color(QPalette::ButtonText); }
 
 // Empty when exactly `cells` are bold in `colour` and every other cell is plain.
@@ -262,9 +268,7 @@ void TstCodonTableWindow::cleanup() { test::flushDeletes(); }
 
 void TstCodonTableWindow::captionAndClientArea()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     QCOMPARE(table->windowTitle(), QStringLiteral("Tabella degli Aminoacidi"));
     QCOMPARE(table->client()->size(), QSize(6600 / 15, 5010 / 15));
     QVERIFY(!table->windowIcon().isNull());
@@ -284,9 +288,7 @@ void TstCodonTableWindow::cells()
 {
     QFETCH(int, cell);
     QFETCH(QString, example);
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     const Label* label = table->aminoacido[cell];
     QVERIFY(label);
     QCOMPARE(label->parentWidget(), table->client());
@@ -327,9 +329,7 @@ void TstCodonTableWindow::baseLetters()
     QCOMPARE(QString(QChar(here[0].caption)), caption);
     QCOMPARE(QColor::fromRgb(here[0].colour), colour);
 
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     QFont bold = table->font();
     bold.setBold(true);
     QFont regular = table->font();
@@ -358,9 +358,7 @@ void TstCodonTableWindow::baseLetters()
 
 void TstCodonTableWindow::baseLettersTakeNoInput()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     const Snapshot before(*table);
     for (const CodonTableForm::BaseLetter& l : CodonTableForm::baseLetters())
         QTest::mouseClick(table->windowHandle(), Qt::LeftButton, {},
@@ -371,9 +369,7 @@ void TstCodonTableWindow::baseLettersTakeNoInput()
 
 void TstCodonTableWindow::baseLettersGreyInDisabledWindow()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     table->setEnabled(false);
     const QImage picture = clientPicture(*table);
     const QColor grey = table->palette().color(QPalette::Disabled, QPalette::WindowText);
@@ -409,9 +405,7 @@ void TstCodonTableWindow::sideControls()
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     QFETCH(QString, caption);
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     auto* widget = table->client()->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
@@ -431,9 +425,7 @@ void TstCodonTableWindow::listEntries()
 {
     QFETCH(int, position);
     QFETCH(QString, text);
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     QCOMPARE(table->AaList->count(), 21);
     QCOMPARE(table->AaList->item(position)->text(), text);
     QVERIFY(!table->AaList->isSortingEnabled());
@@ -442,9 +434,7 @@ void TstCodonTableWindow::listEntries()
 
 void TstCodonTableWindow::stateAfterLoad()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     QVERIFY(table->isVisible());
     QVERIFY(table->AaList->selectedItems().isEmpty());
     QCOMPARE(selectedRow(*table), -1);
@@ -456,9 +446,7 @@ void TstCodonTableWindow::stateAfterLoad()
 
 void TstCodonTableWindow::legendBox()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     QCOMPARE(table->Codoni->toPlainText(), kLegend);
     QVERIFY(table->Codoni->isReadOnly());
     QVERIFY(table->Codoni->lineWrapMode() != QPlainTextEdit::NoWrap);
@@ -474,9 +462,7 @@ void TstCodonTableWindow::legendBox()
 
 void TstCodonTableWindow::tabOrder()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     QList<QWidget*> chain;
     for (QWidget* w = table->nextInFocusChain(); w != table; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
@@ -517,9 +503,7 @@ void TstCodonTableWindow::lookUpFromList()
     QFETCH(int, row);
     QFETCH(QList<int>, cells);
     QFETCH(QString, codons);
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     // Start from another look-up, so what is left over shows.
     clickListEntry(*table, row == 0 ? 20 : 0);
     clickListEntry(*table, row);
@@ -557,17 +541,13 @@ void TstCodonTableWindow::clickingCellEqualsChoosingInList()
 
     std::optional<Snapshot> fromList;
     {
-        test::TestToolkit tk;
-        CodonTableForm* table = openTable(tk);
-        QVERIFY(table);
+        OPEN_TABLE(tk, table);
         clickListEntry(*table, row);
         fromList.emplace(*table);
     }
     test::flushDeletes();
 
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     // The list starts elsewhere, scrolled to its top.
     clickListEntry(*table, 0);
     table->AaList->scrollToTop();
@@ -585,9 +565,7 @@ void TstCodonTableWindow::clickingCellEqualsChoosingInList()
 
 void TstCodonTableWindow::cellClickKeepsSelectedCode()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     clickCell(*table, 60);
     QVERIFY(table->selectedCode().isEmpty());
 
@@ -599,9 +577,7 @@ void TstCodonTableWindow::cellClickKeepsSelectedCode()
 
 void TstCodonTableWindow::releaseWithNothingSelectedAfterLoad()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     QVERIFY(table->Label75->isHidden());
     // A release without a press selects nothing.
     QTest::mouseRelease(table->AaList->viewport(), Qt::LeftButton, {}, table->AaList->viewport()->rect().center());
@@ -614,9 +590,7 @@ void TstCodonTableWindow::releaseWithNothingSelectedAfterLoad()
 
 void TstCodonTableWindow::releaseWithNothingSelectedRepeatsLastCode()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     clickListEntry(*table, kListTexts.indexOf("Metionina"));
     clickCell(*table, 40);  // Gly, without touching the chosen code
     table->AaList->clearSelection();
@@ -641,9 +615,7 @@ void TstCodonTableWindow::whichFromMainWindow()
     QFETCH(QString, before);
     QFETCH(QString, codons);
     QFETCH(bool, headingVisible);
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     if (!before.isEmpty())
         clickListEntry(*table, kListTexts.indexOf(before));
     const QString selectedBefore = table->selectedCode();
@@ -671,9 +643,7 @@ void TstCodonTableWindow::whichWithoutMatchOnlyClears()
 {
     QFETCH(QString, code);
     QFETCH(int, coming);
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     clickListEntry(*table, kListTexts.indexOf("Leucina"));
     VERIFY_HIGHLIGHT(*table, cellsOf("Leu"), kMagenta);
 
@@ -687,9 +657,7 @@ void TstCodonTableWindow::whichWithoutMatchOnlyClears()
 
 void TstCodonTableWindow::lysAfterAsn()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     clickListEntry(*table, kListTexts.indexOf("Aspargina"));
     VERIFY_HIGHLIGHT(*table, (QList<int>{1, 3}), kMagenta);
     clickListEntry(*table, kListTexts.indexOf("Lisina"));
@@ -699,9 +667,7 @@ void TstCodonTableWindow::lysAfterAsn()
 
 void TstCodonTableWindow::keyboardSelectionStartsNoLookUp()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     const int met = kListTexts.indexOf("Metionina");
     clickListEntry(*table, met);
     VERIFY_HIGHLIGHT(*table, QList<int>{14}, kMagenta);
@@ -720,9 +686,7 @@ void TstCodonTableWindow::keyboardSelectionStartsNoLookUp()
 
 void TstCodonTableWindow::whichShowsHiddenWindow()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     table->hide();
     table->Which(QStringLiteral("Met"), 1);
     QVERIFY(table->isVisible());

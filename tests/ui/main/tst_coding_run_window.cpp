@@ -150,62 +150,6 @@ void verifyGlyphsMatchCaptions(const MainForm* main)
             return;                           \
     } while (false)
 
-// What the window shows, for before/after comparisons.
-struct Snapshot {
-    QStringList rna, names, tips, oldNames, oldTips;
-    QList<QImage> glyphs, oldGlyphs;
-    bool label14 = false, label15 = false, explanationLoaded = false, explanationVisible = false;
-    QString explanationText;
-};
-
-Snapshot snapshot(Game& g)
-{
-    Snapshot s;
-    for (int i = 0; i < MainForm::kSlots; ++i) {
-        s.rna << g.main->RNA[i]->text();
-        s.names << g.main->naame[i]->text();
-        s.tips << g.main->AA[i]->toolTip();
-        s.oldNames << g.main->OldAaName[i]->text();
-        s.oldTips << g.main->OldAA[i]->toolTip();
-        s.glyphs << g.main->AA[i]->grab().toImage();
-        s.oldGlyphs << g.main->OldAA[i]->grab().toImage();
-    }
-    s.label14 = g.main->Label14->isVisible();
-    s.label15 = g.main->Label15->isVisible();
-    if (MutationForm* m = g.explanation()) {
-        s.explanationLoaded = true;
-        s.explanationVisible = m->isVisible();
-        s.explanationText = m->explanation->toPlainText();
-    }
-    return s;
-}
-
-void verifySame(const Snapshot& a, const Snapshot& b, bool withPreviousGlyphs = true)
-{
-    QCOMPARE(b.rna, a.rna);
-    QCOMPARE(b.names, a.names);
-    QCOMPARE(b.tips, a.tips);
-    QCOMPARE(b.oldNames, a.oldNames);
-    QCOMPARE(b.oldTips, a.oldTips);
-    for (int i = 0; i < a.glyphs.size(); ++i) {
-        QVERIFY2(b.glyphs[i] == a.glyphs[i], qPrintable(QStringLiteral("glyph %1").arg(i)));
-        if (withPreviousGlyphs)
-            QVERIFY2(b.oldGlyphs[i] == a.oldGlyphs[i], qPrintable(QStringLiteral("previous glyph %1").arg(i)));
-    }
-    QCOMPARE(b.label14, a.label14);
-    QCOMPARE(b.label15, a.label15);
-    QCOMPARE(b.explanationLoaded, a.explanationLoaded);
-    QCOMPARE(b.explanationVisible, a.explanationVisible);
-    QCOMPARE(b.explanationText, a.explanationText);
-}
-
-#define VERIFY_SAME(...)                \
-    do {                                \
-        verifySame(__VA_ARGS__);        \
-        if (QTest::currentTestFailed()) \
-            return;                     \
-    } while (false)
-
 // Counts what would bring a window up or forward.
 class RaiseCounter : public QObject {
 public:
@@ -319,17 +263,16 @@ void TstCodingRunWindow::lengthCheck()
         QCOMPARE(g.tk.messages->shown.size(), std::size_t(0));
         QVERIFY(g.main->Label14->isVisible());
     }
-    const Snapshot before = snapshot(g);
-    QCOMPARE(before.explanationVisible, runBefore);
-
     for (int k = 0; k < boxes.size(); ++k)
         g.set(boxes[k], texts[k]);
+    const test::Screen before = g.screen();
+    QCOMPARE(before.explanationVisible, runBefore);
     g.press();
 
     QCOMPARE(g.tk.messages->shown.size(), std::size_t(1));
     QCOMPARE(g.tk.messages->shown[0].prompt, kLengthMessage);
     QCOMPARE(g.tk.messages->shown[0].title, kTitle);
-    VERIFY_SAME(before, snapshot(g));
+    VERIFY_SAME(before, g.screen());
 }
 
 void TstCodingRunWindow::scenario_data()
@@ -582,10 +525,10 @@ void TstCodingRunWindow::twoPressesGiveSameWindow()
     for (int k = 0; k < boxes.size(); ++k)
         g.set(boxes[k], texts[k]);
     g.press();
-    const Snapshot first = snapshot(g);
+    const test::Screen first = g.screen();
     g.press();
     // The previous row's pictures have a test of their own below.
-    VERIFY_SAME(first, snapshot(g), false);
+    VERIFY_SAME(first, g.screen(), false);
     QVERIFY(g.tk.messages->shown.empty());
 }
 

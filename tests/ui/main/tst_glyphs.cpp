@@ -109,9 +109,6 @@ bool isDark(const QColor& c) { return qGray(c.rgb()) < 100; }
 constexpr QRgb kWhite = 0xFFFFFF;
 constexpr std::array<qreal, 3> kRatios{1.0, 1.5, 2.0};
 
-// A loaded, shown main window whose protein rows are still empty.
-using Fixture = test::Game;
-
 }  // namespace
 
 class TstGlyphs : public QObject {
@@ -139,7 +136,7 @@ private slots:
 
 void TstGlyphs::clientAreaGivesWorkedPositions()
 {
-    Fixture f;
+    test::Game f;  // its protein rows still empty
     QVERIFY(f.main);
     QCOMPARE(f.main->client()->size(), QSize(698, 359));
     for (int i = 0; i < MainForm::kSlots; ++i) {
@@ -159,7 +156,7 @@ void TstGlyphs::glyphProcedure()
 {
     QFETCH(int, row);
     const Expected e = expected(row);
-    Fixture f;
+    test::Game f;
     QVERIFY(f.main);
     const int slot = 4;
     (f.main->*e.procedure)(slot, 0);
@@ -213,7 +210,7 @@ void TstGlyphs::decodeShowsNameAndCode()
 {
     QFETCH(int, row);
     const Expected e = expected(row);
-    Fixture f;
+    test::Game f;
     QVERIFY(f.main);
     const int slot = row;  // a different slot for each amino acid
     const int elsewhere = (row + 10) % MainForm::kSlots;
@@ -270,7 +267,7 @@ void TstGlyphs::pixels()
     QFETCH(QList<QPointF>, white);
     QFETCH(QList<QPointF>, line);
     const Expected e = expected(row);
-    Fixture f;
+    test::Game f;
     QVERIFY(f.main);
     const int slot = row % MainForm::kSlots;
     (f.main->*e.procedure)(slot, 0);
@@ -295,7 +292,7 @@ void TstGlyphs::pixels()
 
 void TstGlyphs::drawingSurvivesHideShowAndRepaint()
 {
-    Fixture f;
+    test::Game f;
     QVERIFY(f.main);
     f.main->DrawAla(0, 0);
     f.main->DrawGln(0, 1);
@@ -317,7 +314,7 @@ void TstGlyphs::drawingSurvivesHideShowAndRepaint()
 
 void TstGlyphs::secondGlyphDrawsOverFirst()
 {
-    Fixture f;
+    test::Game f;
     QVERIFY(f.main);
     f.main->DrawPhe(8, 0);
     f.main->DrawAsp(8, 0);
@@ -350,7 +347,7 @@ void TstGlyphs::oldRowAndNewRowAreIndependent_data()
 void TstGlyphs::oldRowAndNewRowAreIndependent()
 {
     QFETCH(quint8, isOld);
-    Fixture f;
+    test::Game f;
     QVERIFY(f.main);
     const int slot = 13;
     f.main->DrawTrp(slot, isOld);
@@ -383,7 +380,7 @@ void TstGlyphs::oldRowAndNewRowAreIndependent()
 
 void TstGlyphs::stopInNewRowClearsLaterSlots()
 {
-    Fixture f;
+    test::Game f;
     QVERIFY(f.main);
     for (int i = 0; i < MainForm::kSlots; ++i) {
         f.main->DrawMet(i, 0);
@@ -421,7 +418,7 @@ void TstGlyphs::stopInNewRowClearsLaterSlots()
 
 void TstGlyphs::stopInOldRowTouchesOnlyItsSlot()
 {
-    Fixture f;
+    test::Game f;
     QVERIFY(f.main);
     for (int i = 0; i < MainForm::kSlots; ++i) {
         f.main->DrawSer(i, 0);
@@ -446,7 +443,7 @@ void TstGlyphs::stopInOldRowTouchesOnlyItsSlot()
 
 void TstGlyphs::stopAtLastSlotClearsNothing()
 {
-    Fixture f;
+    test::Game f;
     QVERIFY(f.main);
     for (int i = 0; i < MainForm::kSlots; ++i)
         f.main->DrawGly(i, 0);
@@ -481,7 +478,7 @@ void TstGlyphs::legendShapes()
     QFETCH(QString, name);
     QFETCH(int, kind);
     QFETCH(QColor, fill);
-    Fixture f;
+    test::Game f;
     QVERIFY(f.main);
     Frame* legend = f.main->legend;
     QVERIFY(legend);
@@ -516,7 +513,7 @@ void TstGlyphs::legendLabels_data()
 void TstGlyphs::legendLabels()
 {
     QFETCH(QString, name);
-    Fixture f;
+    test::Game f;
     QVERIFY(f.main);
     Frame* legend = f.main->legend;
     QCOMPARE(legend->findChildren<Label*>().size(), 10);

@@ -97,8 +97,7 @@ void TstSequenceEditor::typedCharacter()
     QFETCH(QString, expected);
 
     test::Game g;
-    MainForm* main = g.main;
-    TextBox* box = main->nt[5];
+    TextBox* box = g.main->nt[5];
     prepare(box, QStringLiteral("ta"));
     QTest::keyClick(box, typed);
     QCOMPARE(box->text(), expected);
@@ -201,8 +200,7 @@ void TstSequenceEditor::otherKeysLeaveBoxUnchanged()
     QFETCH(QString, start);
 
     test::Game g;
-    MainForm* main = g.main;
-    TextBox* box = main->nt[9];
+    TextBox* box = g.main->nt[9];
     prepare(box, start);
     const QColor colour = box->foreColor();
     QSignalSpy changed(box, &QLineEdit::textChanged);
@@ -216,8 +214,7 @@ void TstSequenceEditor::otherKeysLeaveBoxUnchanged()
 void TstSequenceEditor::composedCharactersAreFilteredToo()
 {
     test::Game g;
-    MainForm* main = g.main;
-    TextBox* box = main->nt[2];
+    TextBox* box = g.main->nt[2];
     prepare(box, QStringLiteral("t"));
 
     QInputMethodEvent accented;
@@ -235,8 +232,7 @@ void TstSequenceEditor::composedCharactersAreFilteredToo()
 void TstSequenceEditor::clipboardAndUndoKeysDoNothing()
 {
     test::Game g;
-    MainForm* main = g.main;
-    TextBox* box = main->nt[6];
+    TextBox* box = g.main->nt[6];
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     // The same keys do reach an ordinary line edit here, so their silence below means something.
@@ -278,8 +274,7 @@ void TstSequenceEditor::clipboardAndUndoKeysDoNothing()
 void TstSequenceEditor::pasteIsCutToThreeAndColouredByLength()
 {
     test::Game g;
-    MainForm* main = g.main;
-    TextBox* box = main->nt[10];
+    TextBox* box = g.main->nt[10];
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     eraseByKeys(box);
@@ -298,8 +293,7 @@ void TstSequenceEditor::pasteIsCutToThreeAndColouredByLength()
 void TstSequenceEditor::colourIsPainted()
 {
     test::Game g;
-    MainForm* main = g.main;
-    TextBox* box = main->nt[12];
+    TextBox* box = g.main->nt[12];
     prepare(box, QStringLiteral("ggg"));
     QImage image = box->grab().toImage();
     QVERIFY(anyPixel(image, darkGrey));

@@ -24,31 +24,6 @@ using test::kTitle;
 using test::codeOfDna;
 using test::transcribe;
 
-// Everything the window shows of the game, to tell what a press of the button changed.
-struct Screen {
-    std::array<QString, kSlots> nt, rna, newRow, oldRow;
-    bool label14 = false, label15 = false, explanation = false;
-    std::string reference;
-
-    static Screen of(const MainForm& main, test::TestToolkit& tk)
-    {
-        Screen s;
-        for (int i = 0; i < kSlots; ++i) {
-            s.nt[i] = main.nt[i]->text();
-            s.rna[i] = main.RNA[i]->text();
-            s.newRow[i] = main.naame[i]->text() + QLatin1Char('|') + main.AA[i]->toolTip() + QLatin1Char('|') +
-                          QString::number(main.AA[i]->shapes().size());
-            s.oldRow[i] = main.OldAaName[i]->text() + QLatin1Char('|') + main.OldAA[i]->toolTip() +
-                          QLatin1Char('|') + QString::number(main.OldAA[i]->shapes().size());
-        }
-        s.label14 = main.Label14->isVisible();
-        s.label15 = main.Label15->isVisible();
-        s.explanation = tk.forms().isVisible(names::mutazioni);
-        s.reference = main.referenceSequence();
-        return s;
-    }
-};
-
 // Replaces a box's text by typing, as the player does.
 void typeInto(TextBox* box, const QString& text)
 {
@@ -117,24 +92,15 @@ void TstBadInput::incompleteCodonChangesNothing()
     for (int k = length; k < 3; ++k)
         QTest::keyClick(box, Qt::Key_Backspace);
     QCOMPARE(box->text().size(), length);
-    const Screen before = Screen::of(*g.main, tk);
+    const test::Screen before = g.screen();
 
     QTest::mouseClick(main->CodProt, Qt::LeftButton);
     QCOMPARE(tk.messages->shown.size(), std::size_t(1));
     QCOMPARE(tk.messages->shown.front().prompt, kLengthMessage);
     QCOMPARE(tk.messages->shown.front().title, kTitle);
 
-    const Screen after = Screen::of(*g.main, tk);
-    for (int i = 0; i < kSlots; ++i) {
-        QCOMPARE(after.nt[i], before.nt[i]);
-        QCOMPARE(after.rna[i], before.rna[i]);
-        QCOMPARE(after.newRow[i], before.newRow[i]);
-        QCOMPARE(after.oldRow[i], before.oldRow[i]);
-    }
-    QCOMPARE(after.label14, before.label14);
-    QCOMPARE(after.label15, before.label15);
-    QCOMPARE(after.explanation, explanationOpen);
-    QCOMPARE(after.reference, before.reference);
+    VERIFY_SAME(before, g.screen());
+    QCOMPARE(g.tk.forms().isVisible(names::mutazioni), explanationOpen);
 
     // Mending the box is all it takes to go on.
     typeInto(box, g.referenceCodon(slot));
@@ -178,7 +144,7 @@ void TstBadInput::foreignCharacterIsDropped()
     box->paste();
     const QString held = box->text();
     QVERIFY2(held.startsWith(generated.left(2)) && held != generated, qPrintable(held));
-    const Screen before = Screen::of(*g.main, tk);
+    const test::Screen before = g.screen();
 
     // The previous-protein row before its tidying, seen while a message is up.
     std::array<QString, kSlots> oldAtWarning;
@@ -215,9 +181,8 @@ void TstBadInput::foreignCharacterIsDropped()
     }
 
     // Nothing but the RNA and protein rows moved.
-    const Screen after = Screen::of(*g.main, tk);
-    for (int i = 0; i < kSlots; ++i)
-        QCOMPARE(after.nt[i], before.nt[i]);
+    const test::Screen after = g.screen();
+    QCOMPARE(after.nt, before.nt);
     QCOMPARE(main->nt[slot]->text(), held);
     QCOMPARE(after.reference, before.reference);
 }
