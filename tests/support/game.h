@@ -30,12 +30,14 @@ QString codeOfDna(const QString& dna);
 QString nameOf(const QString& code);
 QStringList empties(int n = 20);
 
+// Every form of the game, by name.
 inline const QStringList kAllForms{ui::names::zuvo, ui::names::Atab, ui::names::mutazioni, ui::names::Information,
                                    ui::names::InformazsuVintalem};
 // Some form is still a top-level widget.
 bool anyFormLeft();
 
-// A strand the tests know in full, and what it codes slot by slot.
+// A strand the tests know in full, and what it codes slot by slot: a test that edits or
+// reads the strand uses it, so that every seed takes the same path.
 extern const std::array<const char*, 20> kDesigned;
 extern const QStringList kDesignedCodes;
 // A random source whose draws make the given strand (middle codons and stop template).
@@ -50,11 +52,11 @@ struct Screen {
     std::string reference;
 };
 void verifySame(const Screen& a, const Screen& b, bool withPreviousGlyphs = true);
-#define VERIFY_SAME(...)                  \
-    do {                                  \
+#define VERIFY_SAME(...)                         \
+    do {                                         \
         vintalem::test::verifySame(__VA_ARGS__); \
-        if (QTest::currentTestFailed())   \
-            return;                       \
+        if (QTest::currentTestFailed())          \
+            return;                              \
     } while (false)
 
 enum class Strand { Drawn, Designed };
