@@ -2,6 +2,7 @@
 #include "core/codon_table.h"
 #include "core/report.h"
 #include "core/sequence.h"
+#include "tests/support/slots.h"
 
 #include <QTest>
 
@@ -85,21 +86,12 @@ private slots:
     void characterCount();
     void referenceCodons();
 
-    void freshKnownSequence();
     void freshGeneratedSequences();
     void firstBadLength_data();
     void firstBadLength();
-    void slot0ChangedToTat();
-    void stopReplacedWithoutOtherStop();
-    void stopTypedInSlot5();
-    void twoStops();
-    void augInSlot7IsMet();
+    void scenario_data();
+    void scenario();
     void changedBackCountsUnchanged();
-    void foreignCharacter_data();
-    void foreignCharacter();
-    void noStartStillWarns();
-    void noStartWithStopDoesNotWarn();
-    void unmatchedCodonDoesNotEndProtein();
     void emptyReference();
 
     void report_data();
@@ -179,17 +171,6 @@ void TstCodingRun::referenceCodons()
     QCOMPARE(text(referenceCodon("tacgg", 1)), QStringLiteral("gg"));
 }
 
-void TstCodingRun::freshKnownSequence()
-{
-    const CodingRunResult r = runCoding(knownTexts(), kReference);
-    QVERIFY(!r.firstBadLength.has_value());
-    for (std::size_t i = 0; i < kCodonCount; ++i)
-        QCOMPARE(QByteArray::fromStdString(r.rna[i]), QByteArray(kKnown[i].rna));
-    QVERIFY(changedSlots(r).empty());
-    QVERIFY(!r.stopWarning);
-    QCOMPARE(outcomesOf(r), knownOutcomes());
-}
-
 void TstCodingRun::freshGeneratedSequences()
 {
     std::uint64_t tick = 1000;
@@ -244,73 +225,56 @@ void TstCodingRun::firstBadLength()
     QVERIFY(!r.stopWarning);
 }
 
-void TstCodingRun::slot0ChangedToTat()
+void TstCodingRun::scenario_data()
 {
+    QTest::addColumn<QString>("edits");     // into the known strand
+    QTest::addColumn<QString>("rna");       // of the edited slots
+    QTest::addColumn<QString>("outcomes");  // the known ones but for these
+    QTest::addColumn<QString>("previous");  // what the changed slots' generated codons coded
+    QTest::addColumn<bool>("stopWarning");
+    QTest::newRow("no edits") << "" << "" << "" << "" << false;
+    QTest::newRow("slot 0 changed to tat") << "0=tat" << "0=aua" << "0/" << "0=Met" << false;
+    QTest::newRow("stop replaced, no other stop") << "19=gct" << "19=cga" << "19=Arg" << "19=Stop" << true;
+    // Transcription still covers the slots that translation never reaches.
+    QTest::newRow("stop typed in slot 5") << "5=act" << "5=uga" << "5=Stop 6/" << "5=Arg" << false;
+    QTest::newRow("two stops") << "3=atc 10=act" << "3=uag 10=uga" << "3=Stop 4/" << "3=Gly 10=Ser" << false;
+    QTest::newRow("aug in slot 7 is Met") << "7=tac" << "7=aug" << "7=Met" << "7=Thr" << false;
+    QTest::newRow("accented letter") << "4=t\u00e9t" << "4=aa" << "4=" << "4=Lys" << false;
+    QTest::newRow("capital") << "4=tTt" << "4=aa" << "4=" << "4=Lys" << false;
+    QTest::newRow("digit") << "4=1tt" << "4=aa" << "4=" << "4=Lys" << false;
+    QTest::newRow("all foreign") << "4=xyz" << "4=" << "4=" << "4=Lys" << false;
+    QTest::newRow("no start still warns") << "0=ttt 19=gct" << "0=aaa 19=cga" << "0/" << "0=Met 19=Stop" << true;
+    // The stop check looks at every slot, slot 0 included.
+    QTest::newRow("no start, stop in slot 0") << "0=att 19=gct" << "0=uaa 19=cga" << "0/" << "0=Met 19=Stop"
+                                              << false;
+    QTest::newRow("unmatched codons do not end the protein")
+        << "8=a-c 9=c\u00f2t" << "8=ug 9=ga" << "8= 9=" << "8=Trp 9=Tyr" << false;
+}
+
+void TstCodingRun::scenario()
+{
+    QFETCH(QString, edits);
+    QFETCH(QString, rna);
+    QFETCH(QString, outcomes);
+    QFETCH(QString, previous);
+    QFETCH(bool, stopWarning);
     CodonTexts t = knownTexts();
-    t[0] = "tat";
+    QStringList knownRna;
+    for (const KnownSlot& k : kKnown)
+        knownRna << QString::fromLatin1(k.rna);
+    for (const auto& [slot, box] : test::slotTexts(edits))
+        t[static_cast<std::size_t>(slot)] = box.toStdString();
     const CodingRunResult r = runCoding(t, kReference);
     QVERIFY(!r.firstBadLength.has_value());
-    QCOMPARE(QByteArray::fromStdString(r.rna[0]), QByteArray("aua"));
-    QCOMPARE(outcomesOf(r), knownOutcomes(0));
-    QCOMPARE(changedSlots(r), std::vector<std::size_t>{0});
-    QCOMPARE(r.changes[0].previous, std::optional(AminoAcidId::Met));
-    QVERIFY(!r.stopWarning);
-}
-
-void TstCodingRun::stopReplacedWithoutOtherStop()
-{
-    CodonTexts t = knownTexts();
-    t[19] = "gct";
-    const CodingRunResult r = runCoding(t, kReference);
-    QVERIFY(r.stopWarning);
-    QStringList expected = knownOutcomes(19);
-    expected[19] = QStringLiteral("Arg");
-    QCOMPARE(outcomesOf(r), expected);
-    QVERIFY(!outcomesOf(r).contains(QStringLiteral("Stop")));
-    QCOMPARE(changedSlots(r), std::vector<std::size_t>{19});
-    QCOMPARE(r.changes[19].previous, std::optional(AminoAcidId::Stop));
-}
-
-void TstCodingRun::stopTypedInSlot5()
-{
-    CodonTexts t = knownTexts();
-    t[5] = "act";
-    const CodingRunResult r = runCoding(t, kReference);
-    QCOMPARE(QByteArray::fromStdString(r.rna[5]), QByteArray("uga"));
-    QStringList expected = knownOutcomes(5);
-    expected[5] = QStringLiteral("Stop");
-    QCOMPARE(outcomesOf(r), expected);
-    QCOMPARE(changedSlots(r), std::vector<std::size_t>{5});
-    QCOMPARE(r.changes[5].previous, std::optional(AminoAcidId::Arg));
-    QVERIFY(!r.stopWarning);
-    // Transcription still covers the slots that translation never reaches.
-    for (std::size_t i = 6; i < kCodonCount; ++i)
-        QCOMPARE(QByteArray::fromStdString(r.rna[i]), QByteArray(kKnown[i].rna));
-}
-
-void TstCodingRun::twoStops()
-{
-    CodonTexts t = knownTexts();
-    t[3] = "atc";
-    t[10] = "act";
-    const CodingRunResult r = runCoding(t, kReference);
-    QStringList expected = knownOutcomes(3);
-    expected[3] = QStringLiteral("Stop");
-    QCOMPARE(outcomesOf(r), expected);
-    QCOMPARE(changedSlots(r), (std::vector<std::size_t>{3, 10}));
-    QCOMPARE(r.changes[3].previous, std::optional(AminoAcidId::Gly));
-    QCOMPARE(r.changes[10].previous, std::optional(AminoAcidId::Ser));
-}
-
-void TstCodingRun::augInSlot7IsMet()
-{
-    CodonTexts t = knownTexts();
-    t[7] = "tac";
-    const CodingRunResult r = runCoding(t, kReference);
-    QStringList expected = knownOutcomes();
-    expected[7] = QStringLiteral("Met");
-    QCOMPARE(outcomesOf(r), expected);
-    QCOMPARE(r.changes[7].previous, std::optional(AminoAcidId::Thr));
+    QStringList rnaRow, previousRow;
+    for (std::size_t i = 0; i < kCodonCount; ++i) {
+        rnaRow << text(r.rna[i]);
+        previousRow << (r.changes[i].changed ? outcomeText(r.changes[i].previous) : QStringLiteral("-"));
+    }
+    QCOMPARE(rnaRow, test::withSlots(knownRna, rna));
+    QCOMPARE(outcomesOf(r), test::withSlots(knownOutcomes(), outcomes));
+    QCOMPARE(previousRow, test::withSlots(QStringList(kCodonCount, QStringLiteral("-")), previous));
+    QCOMPARE(r.stopWarning, stopWarning);
 }
 
 void TstCodingRun::changedBackCountsUnchanged()
@@ -322,70 +286,6 @@ void TstCodingRun::changedBackCountsUnchanged()
     const CodingRunResult r = runCoding(t, kReference);
     QVERIFY(changedSlots(r).empty());
     QCOMPARE(outcomesOf(r), knownOutcomes());
-}
-
-void TstCodingRun::foreignCharacter_data()
-{
-    QTest::addColumn<QByteArray>("box");
-    QTest::addColumn<QByteArray>("rna");
-    QTest::newRow("accented letter") << QByteArray("t\xc3\xa9t") << QByteArray("aa");
-    QTest::newRow("capital") << QByteArray("tTt") << QByteArray("aa");
-    QTest::newRow("digit") << QByteArray("1tt") << QByteArray("aa");
-    QTest::newRow("blank") << QByteArray("tt ") << QByteArray("aa");
-    QTest::newRow("all foreign") << QByteArray("xyz") << QByteArray("");
-}
-
-void TstCodingRun::foreignCharacter()
-{
-    QFETCH(QByteArray, box);
-    QFETCH(QByteArray, rna);
-    CodonTexts t = knownTexts();
-    t[4] = box.toStdString();
-    const CodingRunResult r = runCoding(t, kReference);
-    QVERIFY(!r.firstBadLength.has_value());
-    QCOMPARE(QByteArray::fromStdString(r.rna[4]), rna);
-    QStringList expected = knownOutcomes();
-    expected[4] = QString();
-    QCOMPARE(outcomesOf(r), expected);
-    QCOMPARE(changedSlots(r), std::vector<std::size_t>{4});
-    QCOMPARE(r.changes[4].previous, std::optional(AminoAcidId::Lys));
-    QVERIFY(!r.stopWarning);
-}
-
-void TstCodingRun::noStartStillWarns()
-{
-    CodonTexts t = knownTexts();
-    t[0] = "ttt";
-    t[19] = "gct";
-    const CodingRunResult r = runCoding(t, kReference);
-    QVERIFY(r.stopWarning);
-    QCOMPARE(outcomesOf(r), knownOutcomes(0));
-    QCOMPARE(changedSlots(r), (std::vector<std::size_t>{0, 19}));
-    QCOMPARE(QByteArray::fromStdString(r.rna[0]), QByteArray("aaa"));
-    QCOMPARE(QByteArray::fromStdString(r.rna[19]), QByteArray("cga"));
-}
-
-void TstCodingRun::noStartWithStopDoesNotWarn()
-{
-    // The stop check looks at every slot, slot 0 included.
-    CodonTexts t = knownTexts();
-    t[0] = "att";
-    t[19] = "gct";
-    const CodingRunResult r = runCoding(t, kReference);
-    QVERIFY(!r.stopWarning);
-    QCOMPARE(outcomesOf(r), knownOutcomes(0));
-}
-
-void TstCodingRun::unmatchedCodonDoesNotEndProtein()
-{
-    CodonTexts t = knownTexts();
-    t[8] = "a-c";
-    t[9] = "c\xc3\xb2t";
-    const CodingRunResult r = runCoding(t, kReference);
-    QStringList expected = knownOutcomes();
-    expected[8] = QString();
-    expected[9] = QString();
-    QCOMPARE(outcomesOf(r), expected);
 }
 
 void TstCodingRun::emptyReference()

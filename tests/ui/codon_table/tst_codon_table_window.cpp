@@ -1,5 +1,6 @@
 #include "core/codon_table.h"
-#include "tests/support/fakes.h"
+#include "tests/support/catalogue.h"
+#include "tests/support/game.h"
 #include "ui/codon_table/codon_table_form.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/form_names.h"
@@ -12,6 +13,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -27,13 +29,16 @@ const QColor kRed(192, 0, 0);
 const QColor kBlue(0, 0, 192);
 const char kUpperBases[] = "ACGU";
 
-// The list as the player reads it: Italian alphabetical order, Stop last.
-const QStringList kListTexts{
-    "Alanina",   "Arginina",   "Aspargina", "Aspartato", "Cisteina",  "Fenilalanina", "Glicina",
-    "Glutammato", "Glutammina", "Isoleucina", "Istidina", "Leucina",   "Lisina",       "Metionina",
-    "Prolina",   "Serina",     "Tirosina",  "Treonina",  "Triptofano", "Valina",      "Stop"};
-const QStringList kListCodes{"Ala", "Arg", "Asn", "Asp", "Cys", "Phe", "Gly", "Glu", "Gln", "Ile", "His",
-                             "Leu", "Lys", "Met", "Pro", "Ser", "Tyr", "Thr", "Trp", "Val", "Stop"};
+// The list as the player reads it, from the tests' own catalogue: Italian alphabetical order, Stop last.
+QStringList listColumn(bool names)
+{
+    QStringList out;
+    for (int p = 0; p < test::kOracleCount; ++p)
+        out << QString::fromUtf8(names ? test::oracleAtListPlace(p)->name : test::oracleAtListPlace(p)->code);
+    return out << QStringLiteral("Stop");
+}
+const QStringList kListTexts = listColumn(true);
+const QStringList kListCodes = listColumn(false);
 
 const QString kLegend = QStringLiteral(
     "La lettera in verde è la prima base del codone, quella in rosso è la seconda, mentre quella in blu è la terza "
@@ -74,6 +79,12 @@ CodonTableForm* openTable(test::TestToolkit& tk)
 {
     return qobject_cast<CodonTableForm*>(tk.forms().show(names::Atab));
 }
+
+// A fresh program with only its codon table window shown.
+#define OPEN_TABLE(tk, table)                   \
+    test::TestToolkit tk;                       \
+    CodonTableForm* table = openTable(tk);      \
+    QVERIFY(table)
 
 QColor plain(const CodonTableForm& table) { return table.palette().color(QPalette::ButtonText); }
 
@@ -182,22 +193,13 @@ QImage clientPicture(CodonTableForm& table)
     return table.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// A coding run of a strand of our own: Met, then Gly, then stop in slot 2.
-struct Game {
-    test::TestToolkit tk;
-    QPointer<MainForm> main;
-
+// A coding run of the designed strand edited to Met, then Gly (Arg replaced), then stop in slot 2.
+struct Game : test::Game {
     Game()
     {
-        main = tk.forms().load<MainForm>(names::zuvo);
-        if (!main)
-            return;
-        main->show();
-        main->nt[0]->setText(QStringLiteral("tac"));
-        const std::string reference1 = main->referenceSequence().substr(3, 3);
-        main->nt[1]->setText(reference1 == "ccc" ? QStringLiteral("cca") : QStringLiteral("ccc"));
-        main->nt[2]->setText(QStringLiteral("act"));
-        QTest::mouseClick(main->CodProt, Qt::LeftButton);
+        set(1, QStringLiteral("ccc"));
+        set(2, QStringLiteral("act"));
+        press();
     }
 
     CodonTableForm* table() { return tk.forms().find<CodonTableForm>(names::Atab); }
@@ -212,16 +214,6 @@ struct Game {
             t->close();
         test::flushDeletes();
     }
-    // The code the generated template codon of slot 1 coded, transcribed by hand.
-    QString replacedInSlot1() const
-    {
-        std::string rna;
-        for (char c : main->referenceSequence().substr(3, 3))
-            rna += c == 'a' ? 'u' : c == 't' ? 'a' : c == 'g' ? 'c' : 'g';
-        const auto outcome = LookUpCodon(rna);
-        return outcome ? QString::fromUtf8(entry(*outcome).code.data(), qsizetype(entry(*outcome).code.size()))
-                       : QString();
-    }
 };
 
 }  // namespace
@@ -235,8 +227,6 @@ private slots:
     void captionAndClientArea();
     void cells_data();
     void cells();
-    void cellExamples_data();
-    void cellExamples();
     void baseLetters_data();
     void baseLetters();
     void baseLettersTakeNoInput();
@@ -251,8 +241,6 @@ private slots:
 
     void lookUpFromList_data();
     void lookUpFromList();
-    void everyListEntry_data();
-    void everyListEntry();
     void clickingCellEqualsChoosingInList_data();
     void clickingCellEqualsChoosingInList();
     void cellClickKeepsSelectedCode();
@@ -280,9 +268,7 @@ void TstCodonTableWindow::cleanup() { test::flushDeletes(); }
 
 void TstCodonTableWindow::captionAndClientArea()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     QCOMPARE(table->windowTitle(), QStringLiteral("Tabella degli Aminoacidi"));
     QCOMPARE(table->client()->size(), QSize(6600 / 15, 5010 / 15));
     QVERIFY(!table->windowIcon().isNull());
@@ -291,49 +277,29 @@ void TstCodonTableWindow::captionAndClientArea()
 void TstCodonTableWindow::cells_data()
 {
     QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("example");  // the code of some cells, read off a printed table
+    const std::map<int, QString> examples{{0, "Lys"},   {14, "Met"}, {48, "Stop"}, {50, "Stop"},
+                                          {56, "Stop"}, {58, "Trp"}, {63, "Phe"},  {40, "Gly"}};
     for (int i = 0; i < 64; ++i)
-        QTest::addRow("%d %s", i, codonAt(i).c_str()) << i;
+        QTest::addRow("%d %s", i, codonAt(i).c_str()) << i << (examples.count(i) ? examples.at(i) : QString());
 }
 
 void TstCodonTableWindow::cells()
 {
     QFETCH(int, cell);
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    QFETCH(QString, example);
+    OPEN_TABLE(tk, table);
     const Label* label = table->aminoacido[cell];
     QVERIFY(label);
     QCOMPARE(label->parentWidget(), table->client());
     const int f = cell / 16, s = (cell / 4) % 4, t = cell % 4;
     QCOMPARE(label->geometry(), QRect((1080 + 1080 * f) / 15, (480 + 960 * s + 240 * t) / 15, 375 / 15, 255 / 15));
     QCOMPARE(label->text(), codeAt(cell));
+    if (!example.isEmpty())
+        QCOMPARE(label->text(), example);
     QVERIFY(!label->fontBold());
     QCOMPARE(label->foreColor(), plain(*table));
     QVERIFY(label->isVisible());
-}
-
-void TstCodonTableWindow::cellExamples_data()
-{
-    QTest::addColumn<int>("cell");
-    QTest::addColumn<QString>("code");
-    QTest::newRow("aaa") << 0 << "Lys";
-    QTest::newRow("aug") << 14 << "Met";
-    QTest::newRow("uaa") << 48 << "Stop";
-    QTest::newRow("uag") << 50 << "Stop";
-    QTest::newRow("uga") << 56 << "Stop";
-    QTest::newRow("ugg") << 58 << "Trp";
-    QTest::newRow("uuu") << 63 << "Phe";
-    QTest::newRow("gga") << 40 << "Gly";
-}
-
-void TstCodonTableWindow::cellExamples()
-{
-    QFETCH(int, cell);
-    QFETCH(QString, code);
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
-    QCOMPARE(table->aminoacido[cell]->text(), code);
 }
 
 void TstCodonTableWindow::baseLetters_data()
@@ -363,9 +329,7 @@ void TstCodonTableWindow::baseLetters()
     QCOMPARE(QString(QChar(here[0].caption)), caption);
     QCOMPARE(QColor::fromRgb(here[0].colour), colour);
 
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     QFont bold = table->font();
     bold.setBold(true);
     QFont regular = table->font();
@@ -394,9 +358,7 @@ void TstCodonTableWindow::baseLetters()
 
 void TstCodonTableWindow::baseLettersTakeNoInput()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     const Snapshot before(*table);
     for (const CodonTableForm::BaseLetter& l : CodonTableForm::baseLetters())
         QTest::mouseClick(table->windowHandle(), Qt::LeftButton, {},
@@ -407,9 +369,7 @@ void TstCodonTableWindow::baseLettersTakeNoInput()
 
 void TstCodonTableWindow::baseLettersGreyInDisabledWindow()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     table->setEnabled(false);
     const QImage picture = clientPicture(*table);
     const QColor grey = table->palette().color(QPalette::Disabled, QPalette::WindowText);
@@ -445,9 +405,7 @@ void TstCodonTableWindow::sideControls()
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     QFETCH(QString, caption);
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     auto* widget = table->client()->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
@@ -467,9 +425,7 @@ void TstCodonTableWindow::listEntries()
 {
     QFETCH(int, position);
     QFETCH(QString, text);
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     QCOMPARE(table->AaList->count(), 21);
     QCOMPARE(table->AaList->item(position)->text(), text);
     QVERIFY(!table->AaList->isSortingEnabled());
@@ -478,9 +434,7 @@ void TstCodonTableWindow::listEntries()
 
 void TstCodonTableWindow::stateAfterLoad()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     QVERIFY(table->isVisible());
     QVERIFY(table->AaList->selectedItems().isEmpty());
     QCOMPARE(selectedRow(*table), -1);
@@ -492,9 +446,7 @@ void TstCodonTableWindow::stateAfterLoad()
 
 void TstCodonTableWindow::legendBox()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     QCOMPARE(table->Codoni->toPlainText(), kLegend);
     QVERIFY(table->Codoni->isReadOnly());
     QVERIFY(table->Codoni->lineWrapMode() != QPlainTextEdit::NoWrap);
@@ -510,9 +462,7 @@ void TstCodonTableWindow::legendBox()
 
 void TstCodonTableWindow::tabOrder()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     QList<QWidget*> chain;
     for (QWidget* w = table->nextInFocusChain(); w != table; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
@@ -529,60 +479,49 @@ void TstCodonTableWindow::tabOrder()
 
 void TstCodonTableWindow::lookUpFromList_data()
 {
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QList<int>>("cells");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QList<int>>("cells");  // worked out by hand for some entries
     QTest::addColumn<QString>("codons");
-    QTest::newRow("Metionina") << "Metionina" << QList<int>{14} << " aug";
-    QTest::newRow("Triptofano") << "Triptofano" << QList<int>{58} << " ugg";
-    QTest::newRow("Fenilalanina") << "Fenilalanina" << QList<int>{61, 63} << " uuc uuu";
-    QTest::newRow("Isoleucina") << "Isoleucina" << QList<int>{12, 13, 15} << " aua auc auu";
-    QTest::newRow("Stop") << "Stop" << QList<int>{48, 50, 56} << " uaa uag uga";
-    QTest::newRow("Leucina") << "Leucina" << QList<int>{28, 29, 30, 31, 60, 62} << " cua cuc cug cuu uua uug";
-    QTest::newRow("Serina") << "Serina" << QList<int>{9, 11, 52, 53, 54, 55} << " agc agu uca ucc ucg ucu";
-    QTest::newRow("Arginina") << "Arginina" << QList<int>{8, 10, 24, 25, 26, 27} << " aga agg cga cgc cgg cgu";
-    QTest::newRow("Glicina") << "Glicina" << QList<int>{40, 41, 42, 43} << " gga ggc ggg ggu";
+    const std::map<QString, std::pair<QList<int>, QString>> byHand{
+        {"Metionina", {{14}, " aug"}},
+        {"Triptofano", {{58}, " ugg"}},
+        {"Fenilalanina", {{61, 63}, " uuc uuu"}},
+        {"Isoleucina", {{12, 13, 15}, " aua auc auu"}},
+        {"Stop", {{48, 50, 56}, " uaa uag uga"}},
+        {"Leucina", {{28, 29, 30, 31, 60, 62}, " cua cuc cug cuu uua uug"}},
+        {"Serina", {{9, 11, 52, 53, 54, 55}, " agc agu uca ucc ucg ucu"}},
+        {"Arginina", {{8, 10, 24, 25, 26, 27}, " aga agg cga cgc cgg cgu"}},
+        {"Glicina", {{40, 41, 42, 43}, " gga ggc ggg ggu"}},
+    };
+    for (int p = 0; p < kListTexts.size(); ++p) {
+        const auto hand = byHand.find(kListTexts[p]);
+        QTest::addRow("%s", qPrintable(kListTexts[p]))
+            << p << (hand == byHand.end() ? QList<int>{} : hand->second.first)
+            << (hand == byHand.end() ? QString() : hand->second.second);
+    }
 }
 
 void TstCodonTableWindow::lookUpFromList()
 {
-    QFETCH(QString, entry);
+    QFETCH(int, row);
     QFETCH(QList<int>, cells);
     QFETCH(QString, codons);
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
-    const int row = kListTexts.indexOf(entry);
-    clickListEntry(*table, row);
-
-    QCOMPARE(selectedRow(*table), row);
-    VERIFY_HIGHLIGHT(*table, cells, kMagenta);
-    QCOMPARE(table->Label74->text(), codons);
-    QVERIFY(table->Label75->isVisible());
-    QCOMPARE(table->selectedCode(), kListCodes[row]);
-}
-
-void TstCodonTableWindow::everyListEntry_data()
-{
-    QTest::addColumn<int>("row");
-    for (int p = 0; p < kListTexts.size(); ++p)
-        QTest::addRow("%s", qPrintable(kListTexts[p])) << p;
-}
-
-void TstCodonTableWindow::everyListEntry()
-{
-    QFETCH(int, row);
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     // Start from another look-up, so what is left over shows.
     clickListEntry(*table, row == 0 ? 20 : 0);
     clickListEntry(*table, row);
 
     const QString code = kListCodes[row];
     QVERIFY(!cellsOf(code).isEmpty());
+    if (!cells.isEmpty()) {
+        QCOMPARE(cellsOf(code), cells);
+        QCOMPARE(codonsOf(code), codons);
+    }
+    QCOMPARE(selectedRow(*table), row);
     VERIFY_HIGHLIGHT(*table, cellsOf(code), kMagenta);
     QCOMPARE(table->Label74->text(), codonsOf(code));
-    QCOMPARE(selectedRow(*table), row);
+    QVERIFY(table->Label75->isVisible());
+    QCOMPARE(table->selectedCode(), code);
 }
 
 void TstCodonTableWindow::clickingCellEqualsChoosingInList_data()
@@ -605,17 +544,13 @@ void TstCodonTableWindow::clickingCellEqualsChoosingInList()
 
     std::optional<Snapshot> fromList;
     {
-        test::TestToolkit tk;
-        CodonTableForm* table = openTable(tk);
-        QVERIFY(table);
+        OPEN_TABLE(tk, table);
         clickListEntry(*table, row);
         fromList.emplace(*table);
     }
     test::flushDeletes();
 
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     // The list starts elsewhere, scrolled to its top.
     clickListEntry(*table, 0);
     table->AaList->scrollToTop();
@@ -633,9 +568,7 @@ void TstCodonTableWindow::clickingCellEqualsChoosingInList()
 
 void TstCodonTableWindow::cellClickKeepsSelectedCode()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     clickCell(*table, 60);
     QVERIFY(table->selectedCode().isEmpty());
 
@@ -647,9 +580,7 @@ void TstCodonTableWindow::cellClickKeepsSelectedCode()
 
 void TstCodonTableWindow::releaseWithNothingSelectedAfterLoad()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     QVERIFY(table->Label75->isHidden());
     // A release without a press selects nothing.
     QTest::mouseRelease(table->AaList->viewport(), Qt::LeftButton, {}, table->AaList->viewport()->rect().center());
@@ -662,9 +593,7 @@ void TstCodonTableWindow::releaseWithNothingSelectedAfterLoad()
 
 void TstCodonTableWindow::releaseWithNothingSelectedRepeatsLastCode()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     clickListEntry(*table, kListTexts.indexOf("Metionina"));
     clickCell(*table, 40);  // Gly, without touching the chosen code
     table->AaList->clearSelection();
@@ -689,9 +618,7 @@ void TstCodonTableWindow::whichFromMainWindow()
     QFETCH(QString, before);
     QFETCH(QString, codons);
     QFETCH(bool, headingVisible);
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     if (!before.isEmpty())
         clickListEntry(*table, kListTexts.indexOf(before));
     const QString selectedBefore = table->selectedCode();
@@ -719,9 +646,7 @@ void TstCodonTableWindow::whichWithoutMatchOnlyClears()
 {
     QFETCH(QString, code);
     QFETCH(int, coming);
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     clickListEntry(*table, kListTexts.indexOf("Leucina"));
     VERIFY_HIGHLIGHT(*table, cellsOf("Leu"), kMagenta);
 
@@ -735,9 +660,7 @@ void TstCodonTableWindow::whichWithoutMatchOnlyClears()
 
 void TstCodonTableWindow::lysAfterAsn()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     clickListEntry(*table, kListTexts.indexOf("Aspargina"));
     VERIFY_HIGHLIGHT(*table, (QList<int>{1, 3}), kMagenta);
     clickListEntry(*table, kListTexts.indexOf("Lisina"));
@@ -747,9 +670,7 @@ void TstCodonTableWindow::lysAfterAsn()
 
 void TstCodonTableWindow::keyboardSelectionStartsNoLookUp()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     const int met = kListTexts.indexOf("Metionina");
     clickListEntry(*table, met);
     VERIFY_HIGHLIGHT(*table, QList<int>{14}, kMagenta);
@@ -768,9 +689,7 @@ void TstCodonTableWindow::keyboardSelectionStartsNoLookUp()
 
 void TstCodonTableWindow::whichShowsHiddenWindow()
 {
-    test::TestToolkit tk;
-    CodonTableForm* table = openTable(tk);
-    QVERIFY(table);
+    OPEN_TABLE(tk, table);
     table->hide();
     table->Which(QStringLiteral("Met"), 1);
     QVERIFY(table->isVisible());
@@ -871,8 +790,7 @@ void TstCodonTableWindow::replacedGlyphClickLooksUp()
     QFETCH(bool, closedFirst);
     Game game;
     QVERIFY(game.main);
-    const QString replaced = game.replacedInSlot1();
-    QVERIFY(!replaced.isEmpty());
+    const QString replaced = QStringLiteral("Arg");
     QCOMPARE(game.main->OldAaName[1]->text(), replaced);
     if (closedFirst) {
         game.closeTable();

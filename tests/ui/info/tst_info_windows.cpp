@@ -1,4 +1,4 @@
-#include "tests/support/fakes.h"
+#include "tests/support/game.h"
 #include "ui/codon_table/codon_table_form.h"
 #include "ui/info/about_form.h"
 #include "ui/info/how_to_play_form.h"
@@ -23,8 +23,7 @@ using namespace vintalem::ui;
 
 namespace {
 
-const QStringList kAllForms{names::zuvo, names::Atab, names::mutazioni, names::Information,
-                            names::InformazsuVintalem};
+using test::kAllForms;
 
 const QString kTitleLine =
     QStringLiteral("Vintalem") + QString(46, QLatin1Char(' ')) + QStringLiteral("Versione 1.0 per Win95");
@@ -54,20 +53,9 @@ QString expectedHowToPlay()
 }
 
 // The program as the player has it: the main window and the codon table window.
-struct Program {
-    test::TestToolkit tk;
-    QPointer<MainForm> main;
-
-    Program()
-    {
-        main = tk.forms().load<MainForm>(names::zuvo);
-        if (main)
-            main->show();
-    }
-
+struct Program : test::Game {
     // Fills the RNA row, which also opens the explanation window.
-    void codingRun() { QTest::mouseClick(main->CodProt, Qt::LeftButton); }
-
+    void codingRun() { press(); }
     AboutForm* openAbout()
     {
         main->mnuInformations->trigger();
@@ -86,8 +74,6 @@ void clickThroughWindow(QWidget* target)
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
 }
 
-QString otherCodon(const QString& codon) { return codon == QStringLiteral("ggg") ? "ccc" : "ggg"; }
-
 bool isInk(QRgb pixel) { return qGray(pixel) < 128; }
 
 }  // namespace
@@ -100,14 +86,11 @@ private slots:
 
     void aboutWindowLayout();
     void aboutText();
-    void aboutDisablesTheOtherWindows();
-    void disabledWindowsIgnoreClicks();
-    void disabledWindowsIgnoreKeys();
-    void disabledWindowsIgnoreCloseRequests();
+    void disabledWindowsIgnoreInput_data();
+    void disabledWindowsIgnoreInput();
     void howToPlayStaysUsableWhileAboutIsOpen();
     void leavingAboutEnablesAgain_data();
     void leavingAboutEnablesAgain();
-    void quitWhileAboutIsOpen();
 
     void howToPlayLayout();
     void howToPlayText();
@@ -168,97 +151,78 @@ void TstInfoWindows::aboutText()
     }
 }
 
-void TstInfoWindows::aboutDisablesTheOtherWindows()
+void TstInfoWindows::disabledWindowsIgnoreInput_data()
 {
+    QTest::addColumn<QString>("input");
+    QTest::newRow("click Codifica proteina") << "CodProt";
+    QTest::newRow("click a cell of the table") << "cell";
+    QTest::newRow("keys into a codon box") << "keys";
+    for (const QString& name : {names::mutazioni, names::Atab, names::zuvo})
+        QTest::addRow("close %s", qPrintable(name)) << name;
+}
+
+void TstInfoWindows::disabledWindowsIgnoreInput()
+{
+    QFETCH(QString, input);
     Program p;
-    QVERIFY(p.main);
+    QVERIFY(p.designedInstalled());
     p.codingRun();
-    QVERIFY(p.form(names::mutazioni));
+    QCOMPARE(p.main->RNA[1]->text(), QStringLiteral("cga"));
+    p.main->nt[1]->setText(QStringLiteral("ccc"));  // what a working button would transcribe
+    TextBox* box = p.main->nt[3];
+    box->setFocus();
+    CodonTableForm* table = p.table();
     for (const QString& name : {names::zuvo, names::mutazioni, names::Atab})
         QVERIFY2(p.form(name)->isEnabled(), qPrintable(name));
-
     AboutForm* about = p.openAbout();
-    QVERIFY(about);
-    QVERIFY(about->isEnabled());
+    QVERIFY(about && about->isEnabled());
     for (const QString& name : {names::zuvo, names::mutazioni, names::Atab})
         QVERIFY2(!p.form(name)->isEnabled(), qPrintable(name));
-}
 
-void TstInfoWindows::disabledWindowsIgnoreClicks()
-{
-    Program p;
-    QVERIFY(p.main);
-    p.codingRun();
-    const QString rnaBefore = p.main->RNA[1]->text();
-    QVERIFY(!rnaBefore.isEmpty());
-    // A new codon that a working button would transcribe.
-    p.main->nt[1]->setText(otherCodon(p.main->nt[1]->text()));
-    QVERIFY(p.openAbout());
-
-    clickThroughWindow(p.main->CodProt);
-    QCOMPARE(p.main->RNA[1]->text(), rnaBefore);
-
-    CodonTableForm* table = p.table();
-    QVERIFY(table);
-    clickThroughWindow(table->aminoacido[14]);
-    QVERIFY(!table->aminoacido[14]->fontBold());
-    QCOMPARE(table->Label74->text(), QString());
-
-    // The same clicks work once the about window is gone.
-    QTest::mouseClick(p.form(names::Information)->findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
-    clickThroughWindow(p.main->CodProt);
-    QVERIFY(p.main->RNA[1]->text() != rnaBefore);
-    clickThroughWindow(table->aminoacido[14]);
-    QVERIFY(table->aminoacido[14]->fontBold());
-    QCOMPARE(table->Label74->text(), QStringLiteral(" aug"));
-}
-
-void TstInfoWindows::disabledWindowsIgnoreKeys()
-{
-    Program p;
-    QVERIFY(p.main);
-    TextBox* box = p.main->nt[3];
-    const QString before = box->text();
-    QCOMPARE(before.size(), 3);
-    box->setFocus();
-    box->end(false);
-    QVERIFY(p.openAbout());
-
-    QTest::keyClick(p.main->windowHandle(), Qt::Key_Backspace);
-    QTest::keyClick(p.main->windowHandle(), Qt::Key_Backspace);
-    QTest::keyClick(p.main->windowHandle(), Qt::Key_G);
-    for (const TextBox* codon : p.main->nt)
-        QCOMPARE(codon->text().size(), 3);
-    QCOMPARE(box->text(), before);
-
-    // With the about window gone the box takes the same keys.
-    p.form(names::Information)->close();
-    box->setFocus();
-    box->end(false);
-    QTest::keyClick(p.main->windowHandle(), Qt::Key_Backspace);
-    QCOMPARE(box->text(), before.left(2));
-}
-
-void TstInfoWindows::disabledWindowsIgnoreCloseRequests()
-{
-    Program p;
-    QVERIFY(p.main);
-    p.codingRun();
-    QVERIFY(p.openAbout());
-    const int loaded = p.tk.forms().loadedCount();
-    QCOMPARE(loaded, 4);
-
-    for (const QString& name : {names::mutazioni, names::Atab, names::zuvo}) {
-        QPointer<Form> form = p.form(name);
-        QVERIFY(form);
-        form->close();
+    auto act = [&] {
+        if (input == QLatin1String("CodProt")) {
+            clickThroughWindow(p.main->CodProt);
+        } else if (input == QLatin1String("cell")) {
+            clickThroughWindow(table->aminoacido[14]);
+        } else if (input == QLatin1String("keys")) {
+            box->setFocus();  // a disabled box does not take it
+            box->end(false);
+            for (auto key : {Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_G})
+                QTest::keyClick(p.main->windowHandle(), key);
+        } else {
+            p.form(input)->close();
+        }
         test::flushDeletes();
-        QVERIFY2(form, qPrintable(name));
-        QCOMPARE(p.form(name), form.data());
-        QVERIFY2(form->isVisible(), qPrintable(name));
+    };
+    auto screen = [&] {
+        QStringList s = p.rna() + p.newCodes() + p.oldCodes();
+        for (const TextBox* codon : p.main->nt)
+            s << codon->text();
+        for (const Label* cell : table->aminoacido)
+            s << QString::number(cell->fontBold());
+        s << table->Label74->text();
+        for (const QString& name : kAllForms)
+            s << QStringLiteral("%1 %2").arg(name).arg(p.tk.forms().isVisible(name));
+        return s;
+    };
+    const QStringList before = screen();
+    act();
+    QCOMPARE(screen(), before);
+
+    // The same input works once the about window is gone.
+    QTest::mouseClick(about->ok, Qt::LeftButton);
+    test::flushDeletes();
+    act();
+    if (input == QLatin1String("CodProt")) {
+        QCOMPARE(p.main->RNA[1]->text(), QStringLiteral("ggg"));
+    } else if (input == QLatin1String("cell")) {
+        QVERIFY(table->aminoacido[14]->fontBold());
+        QCOMPARE(table->Label74->text(), QStringLiteral(" aug"));
+    } else if (input == QLatin1String("keys")) {
+        QCOMPARE(box->text(), QStringLiteral("ag"));  // was aaa
+    } else {
+        QVERIFY(!p.tk.forms().isLoaded(input));
     }
-    QCOMPARE(p.tk.forms().loadedCount(), loaded);
-    QVERIFY(p.form(names::Information)->isVisible());
 }
 
 void TstInfoWindows::howToPlayStaysUsableWhileAboutIsOpen()
@@ -331,28 +295,6 @@ void TstInfoWindows::leavingAboutEnablesAgain()
     p.table()->close();
     test::flushDeletes();
     QVERIFY(!p.tk.forms().isLoaded(names::Atab));
-}
-
-void TstInfoWindows::quitWhileAboutIsOpen()
-{
-    Program p;
-    QVERIFY(p.main);
-    p.codingRun();
-    p.main->Info->trigger();
-    QVERIFY(p.openAbout());
-    QCOMPARE(p.tk.forms().loadedCount(), 5);
-    QSignalSpy ended(&p.tk.forms(), &FormRegistry::lastFormUnloaded);
-
-    p.main->mnuExit_Click();
-    test::flushDeletes();
-
-    QCOMPARE(p.tk.forms().loadedCount(), 0);
-    for (const QString& name : kAllForms)
-        QVERIFY2(!p.tk.forms().find(name), qPrintable(name));
-    QCOMPARE(ended.count(), 1);
-    QVERIFY(!p.main);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        QVERIFY2(!qobject_cast<Form*>(w), qPrintable(w->objectName()));
 }
 
 void TstInfoWindows::howToPlayLayout()

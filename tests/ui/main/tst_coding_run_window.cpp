@@ -1,6 +1,7 @@
 #include "core/codon_table.h"
 #include "core/coding_run.h"
-#include "tests/support/fakes.h"
+#include "tests/support/game.h"
+#include "tests/support/slots.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mutation_form.h"
 #include "ui/toolkit/form_names.h"
@@ -21,39 +22,13 @@ using namespace vintalem::ui;
 
 namespace {
 
-// A strand the tests know in full: each middle codon is drawn from three scripted values.
-const std::array<const char*, 20> kDesigned{
-    "tac", "gct", "ccg", "aaa", "tgc", "cgt", "gga", "ttt", "cag", "gtc",
-    "acc", "tca", "agg", "ctt", "gac", "cat", "tta", "ggc", "atg", "att",
-};
-// What the strand above codes, slot by slot.
-const QStringList kDesignedCodes{
-    "Met", "Arg", "Gly", "Phe", "Thr", "Ala", "Pro", "Lys", "Val", "Gln",
-    "Trp", "Ser", "Ser", "Glu", "Leu", "Val", "Asn", "Pro", "Tyr", "Stop",
-};
+using test::empties;
+using test::Game;
+using test::kDesigned;
+using test::kDesignedCodes;
 
-float valueFor(char base)
-{
-    switch (base) {
-    case 'a': return 0.1f;
-    case 'g': return 0.35f;
-    case 'c': return 0.6f;
-    default: return 0.85f;  // t
-    }
-}
-
-std::vector<float> scriptFor(const std::array<const char*, 20>& codons)
-{
-    std::vector<float> values;
-    for (std::size_t slot = 1; slot + 1 < codons.size(); ++slot)
-        for (const char* c = codons[slot]; *c; ++c)
-            values.push_back(valueFor(*c));
-    const std::string_view stop = codons.back();
-    values.push_back(stop == "act" ? 0.1f : stop == "atc" ? 0.5f : 0.9f);
-    return values;
-}
-
-QStringList empties(int n) { return QStringList(n, QString()); }
+using test::slotTexts;
+using test::withSlots;
 
 struct Paragraph {
     const char* text;
@@ -115,71 +90,30 @@ QString explanationBody()
     return text;
 }
 
+// The whole text of the explanation window, from the first tab to the source line.
+void verifyExplanation(const QString& text)
+{
+    QVERIFY(text.startsWith(QLatin1Char('\t')));
+    QVERIFY(!text.startsWith(QStringLiteral("\t\t")));
+    QVERIFY(text.startsWith(explanationBody()));
+    const QString source = text.mid(explanationBody().size());
+    QVERIFY2(source.startsWith(QStringLiteral("Fonte: ")), qPrintable(source));
+    QVERIFY(source.size() > 7);
+    QVERIFY(!source.contains(QLatin1Char('\t')));
+    QVERIFY(!text.contains(QLatin1Char('\n')));
+    QVERIFY(!text.contains(QLatin1Char('\r')));
+}
+
+#define VERIFY_EXPLANATION(text)        \
+    do {                                \
+        verifyExplanation(text);        \
+        if (QTest::currentTestFailed()) \
+            return;                     \
+    } while (false)
+
 using test::kLengthMessage;
 using test::kStopMessage;
 using test::kTitle;
-
-// The main window of a fresh program, shown; with the designed strand unless told otherwise.
-struct Game {
-    test::TestToolkit tk;
-    QPointer<MainForm> main;
-
-    explicit Game(bool designed = true)
-    {
-        if (designed)
-            tk.toolkit.setRandom(std::make_unique<test::ScriptedSource>(scriptFor(kDesigned)));
-        main = tk.forms().load<MainForm>(names::zuvo);
-        if (main)
-            main->show();
-    }
-
-    void press() { QTest::mouseClick(main->CodProt, Qt::LeftButton); }
-    void set(int slot, const QString& text) { main->nt[slot]->setText(text); }
-    MutationForm* explanation() { return tk.forms().find<MutationForm>(names::mutazioni); }
-    bool designedInstalled() const
-    {
-        std::string joined;
-        for (const char* c : kDesigned)
-            joined += c;
-        return main && main->referenceSequence() == joined;
-    }
-
-    QStringList rna() const
-    {
-        QStringList out;
-        for (auto* box : main->RNA)
-            out << box->text();
-        return out;
-    }
-    QStringList newCodes() const
-    {
-        QStringList out;
-        for (auto* label : main->naame)
-            out << label->text();
-        return out;
-    }
-    QStringList oldCodes() const
-    {
-        QStringList out;
-        for (auto* label : main->OldAaName)
-            out << label->text();
-        return out;
-    }
-    // The RNA that the codon boxes transcribe to, computed without the window.
-    QStringList transcribedBoxes() const
-    {
-        QStringList out;
-        for (auto* box : main->nt)
-            out << QString::fromStdString(TranscribeCodon(box->text().toStdString()));
-        return out;
-    }
-};
-
-QString nameOf(const QString& code)
-{
-    const auto id = FindByCode(code.toStdString());
-    return id ? QString::fromUtf8(entry(*id).italianName.data(), entry(*id).italianName.size()) : QString();
-}
 
 // Glyphs and tooltips agree with the captions of both rows.
 void verifyGlyphsMatchCaptions(const MainForm* main)
@@ -194,7 +128,7 @@ void verifyGlyphsMatchCaptions(const MainForm* main)
             QCOMPARE(main->AA[i]->toolTip(), QStringLiteral("STOP"));
             QVERIFY(main->AA[i]->isEmpty());
         } else {
-            QCOMPARE(main->AA[i]->toolTip(), nameOf(code));
+            QCOMPARE(main->AA[i]->toolTip(), test::nameOf(code));
             QVERIFY(!main->AA[i]->isEmpty());
         }
         if (old.isEmpty()) {
@@ -203,7 +137,7 @@ void verifyGlyphsMatchCaptions(const MainForm* main)
         } else if (old == QLatin1String("Stop")) {
             QCOMPARE(main->OldAA[i]->toolTip(), QStringLiteral("STOP"));
         } else {
-            QCOMPARE(main->OldAA[i]->toolTip(), nameOf(old));
+            QCOMPARE(main->OldAA[i]->toolTip(), test::nameOf(old));
             QVERIFY(!main->OldAA[i]->isEmpty());
         }
     }
@@ -214,62 +148,6 @@ void verifyGlyphsMatchCaptions(const MainForm* main)
         verifyGlyphsMatchCaptions(main);      \
         if (QTest::currentTestFailed())       \
             return;                           \
-    } while (false)
-
-// What the window shows, for before/after comparisons.
-struct Snapshot {
-    QStringList rna, names, tips, oldNames, oldTips;
-    QList<QImage> glyphs, oldGlyphs;
-    bool label14 = false, label15 = false, explanationLoaded = false, explanationVisible = false;
-    QString explanationText;
-};
-
-Snapshot snapshot(Game& g)
-{
-    Snapshot s;
-    for (int i = 0; i < MainForm::kSlots; ++i) {
-        s.rna << g.main->RNA[i]->text();
-        s.names << g.main->naame[i]->text();
-        s.tips << g.main->AA[i]->toolTip();
-        s.oldNames << g.main->OldAaName[i]->text();
-        s.oldTips << g.main->OldAA[i]->toolTip();
-        s.glyphs << g.main->AA[i]->grab().toImage();
-        s.oldGlyphs << g.main->OldAA[i]->grab().toImage();
-    }
-    s.label14 = g.main->Label14->isVisible();
-    s.label15 = g.main->Label15->isVisible();
-    if (MutationForm* m = g.explanation()) {
-        s.explanationLoaded = true;
-        s.explanationVisible = m->isVisible();
-        s.explanationText = m->explanation->toPlainText();
-    }
-    return s;
-}
-
-void verifySame(const Snapshot& a, const Snapshot& b, bool withPreviousGlyphs = true)
-{
-    QCOMPARE(b.rna, a.rna);
-    QCOMPARE(b.names, a.names);
-    QCOMPARE(b.tips, a.tips);
-    QCOMPARE(b.oldNames, a.oldNames);
-    QCOMPARE(b.oldTips, a.oldTips);
-    for (int i = 0; i < a.glyphs.size(); ++i) {
-        QVERIFY2(b.glyphs[i] == a.glyphs[i], qPrintable(QStringLiteral("glyph %1").arg(i)));
-        if (withPreviousGlyphs)
-            QVERIFY2(b.oldGlyphs[i] == a.oldGlyphs[i], qPrintable(QStringLiteral("previous glyph %1").arg(i)));
-    }
-    QCOMPARE(b.label14, a.label14);
-    QCOMPARE(b.label15, a.label15);
-    QCOMPARE(b.explanationLoaded, a.explanationLoaded);
-    QCOMPARE(b.explanationVisible, a.explanationVisible);
-    QCOMPARE(b.explanationText, a.explanationText);
-}
-
-#define VERIFY_SAME(...)                \
-    do {                                \
-        verifySame(__VA_ARGS__);        \
-        if (QTest::currentTestFailed()) \
-            return;                     \
     } while (false)
 
 // Counts what would bring a window up or forward.
@@ -289,14 +167,6 @@ protected:
 
 using test::renderAt;
 
-bool anyFormLeft()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<Form*>(w))
-            return true;
-    return false;
-}
-
 }  // namespace
 
 class TstCodingRunWindow : public QObject {
@@ -304,26 +174,13 @@ class TstCodingRunWindow : public QObject {
 private slots:
     void designedStrandIsInstalled();
     void freshSequenceWithoutEdits();
-    void designedStrandWithoutEdits();
     void lengthCheck_data();
     void lengthCheck();
-    void lengthCheckBeforeAnyRunOpensNothing();
-    void oneChangedBox_data();
-    void oneChangedBox();
-    void startCodonChanged();
+    void scenario_data();
+    void scenario();
     void noStopCodonWarnsBeforeTranslating();
-    void noStopAndNoStartStillWarns();
-    void stopTypedIntoSlot5();
-    void twoStopsEndAtTheFirst();
-    void foreignCharacterIsDropped();
-    void foreignCharacterCountsAsChange();
-    void silentChange_data();
-    void silentChange();
     void silentPressDuringNoteExtendsIt();
     void replacingPressHidesNoteAtOnce();
-    void silentAndReplacingChange_data();
-    void silentAndReplacingChange();
-    void stopInSlot5EmptiesLaterPreviousSlots();
     void changedBackCountsAsUnchanged();
     void explanationWindowLifecycle();
     void twoPressesGiveSameWindow_data();
@@ -344,11 +201,14 @@ void TstCodingRunWindow::designedStrandIsInstalled()
     QVERIFY(g.designedInstalled());
     for (int i = 0; i < MainForm::kSlots; ++i)
         QCOMPARE(g.main->nt[i]->text(), QString::fromLatin1(kDesigned[i]));
+    g.press();
+    QCOMPARE(g.rna(), QStringList({"aug", "cga", "ggc", "uuu", "acg", "gca", "ccu", "aaa", "guc", "cag",
+                                   "ugg", "agu", "ucc", "gaa", "cug", "gua", "aau", "ccg", "uac", "uaa"}));
 }
 
 void TstCodingRunWindow::freshSequenceWithoutEdits()
 {
-    Game g(false);
+    Game g(test::Strand::Drawn);
     QVERIFY(g.main);
     QVERIFY(!g.explanation());
     g.press();
@@ -363,9 +223,7 @@ void TstCodingRunWindow::freshSequenceWithoutEdits()
     QCOMPARE(codes[19], QStringLiteral("Stop"));
     for (int i = 0; i < 19; ++i) {
         QVERIFY2(!codes[i].isEmpty() && codes[i] != QLatin1String("Stop"), qPrintable(QString::number(i)));
-        const auto expected = LookUpCodon(rna[i].toStdString());
-        QVERIFY(expected);
-        QCOMPARE(codes[i], QString::fromLatin1(entry(*expected).code.data(), entry(*expected).code.size()));
+        QCOMPARE(codes[i], test::codeOfRna(rna[i]));
     }
     QCOMPARE(g.oldCodes(), empties(20));
     VERIFY_GLYPHS(g.main);
@@ -376,138 +234,132 @@ void TstCodingRunWindow::freshSequenceWithoutEdits()
     MutationForm* m = g.explanation();
     QVERIFY(m);
     QVERIFY(m->isVisible());
-    const QString text = m->explanation->toPlainText();
-    QVERIFY(text.startsWith(QLatin1Char('\t')));
-    QVERIFY(!text.startsWith(QStringLiteral("\t\t")));
-    QVERIFY(text.startsWith(explanationBody()));
-    const QString source = text.mid(explanationBody().size());
-    QVERIFY2(source.startsWith(QStringLiteral("Fonte: ")), qPrintable(source));
-    QVERIFY(source.size() > 7);
-    QVERIFY(!source.contains(QLatin1Char('\t')));
-    QVERIFY(!text.contains(QLatin1Char('\n')));
-    QVERIFY(!text.contains(QLatin1Char('\r')));
-}
-
-void TstCodingRunWindow::designedStrandWithoutEdits()
-{
-    Game g;
-    QVERIFY(g.designedInstalled());
-    g.press();
-    QCOMPARE(g.newCodes(), kDesignedCodes);
-    QCOMPARE(g.oldCodes(), empties(20));
-    QCOMPARE(g.rna(), QStringList({"aug", "cga", "ggc", "uuu", "acg", "gca", "ccu", "aaa", "guc", "cag",
-                                   "ugg", "agu", "ucc", "gaa", "cug", "gua", "aau", "ccg", "uac", "uaa"}));
-    VERIFY_GLYPHS(g.main);
-    QVERIFY(g.tk.messages->shown.empty());
+    VERIFY_EXPLANATION(m->explanation->toPlainText());
 }
 
 void TstCodingRunWindow::lengthCheck_data()
 {
     QTest::addColumn<QList<int>>("boxes");
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("two letters in slot 7") << QList<int>{7} << QStringList{"ac"};
-    QTest::newRow("slot 0 empty") << QList<int>{0} << QStringList{""};
-    QTest::newRow("one letter in slot 19") << QList<int>{19} << QStringList{"g"};
-    QTest::newRow("two short boxes, one message") << QList<int>{3, 12} << QStringList{"a", "tg"};
+    QTest::addColumn<bool>("runBefore");
+    QTest::newRow("two letters in slot 7") << QList<int>{7} << QStringList{"ac"} << true;
+    QTest::newRow("slot 0 empty") << QList<int>{0} << QStringList{""} << true;
+    QTest::newRow("one letter in slot 19") << QList<int>{19} << QStringList{"g"} << true;
+    QTest::newRow("two short boxes, one message") << QList<int>{3, 12} << QStringList{"a", "tg"} << true;
+    QTest::newRow("before any run, opens nothing") << QList<int>{11} << QStringList{"tc"} << false;
 }
 
 void TstCodingRunWindow::lengthCheck()
 {
     QFETCH(QList<int>, boxes);
     QFETCH(QStringList, texts);
+    QFETCH(bool, runBefore);
     Game g;
     QVERIFY(g.designedInstalled());
-    // A previous run leaves something in every part of the window.
-    g.set(3, "aca");
-    g.press();
-    QCOMPARE(g.tk.messages->shown.size(), std::size_t(0));
-    QVERIFY(g.main->Label14->isVisible());
-    const Snapshot before = snapshot(g);
-    QVERIFY(before.explanationVisible);
-
+    if (runBefore) {
+        // A previous run leaves something in every part of the window.
+        g.set(3, "aca");
+        g.press();
+        QCOMPARE(g.tk.messages->shown.size(), std::size_t(0));
+        QVERIFY(g.main->Label14->isVisible());
+    }
     for (int k = 0; k < boxes.size(); ++k)
         g.set(boxes[k], texts[k]);
+    const test::Screen before = g.screen();
+    QCOMPARE(before.explanationVisible, runBefore);
     g.press();
 
     QCOMPARE(g.tk.messages->shown.size(), std::size_t(1));
     QCOMPARE(g.tk.messages->shown[0].prompt, kLengthMessage);
     QCOMPARE(g.tk.messages->shown[0].title, kTitle);
-    VERIFY_SAME(before, snapshot(g));
+    VERIFY_SAME(before, g.screen());
 }
 
-void TstCodingRunWindow::lengthCheckBeforeAnyRunOpensNothing()
+void TstCodingRunWindow::scenario_data()
 {
-    Game g;
-    QVERIFY(g.designedInstalled());
-    g.set(11, "tc");
-    const Snapshot before = snapshot(g);
-    g.press();
-    QCOMPARE(g.tk.messages->shown.size(), std::size_t(1));
-    QCOMPARE(g.tk.messages->shown[0].prompt, kLengthMessage);
-    QVERIFY(!g.tk.forms().isLoaded(names::mutazioni));
-    QCOMPARE(g.rna(), empties(20));
-    VERIFY_SAME(before, snapshot(g));
+    QTest::addColumn<QString>("edits");
+    QTest::addColumn<bool>("runFirst");   // the new row is full before the change
+    QTest::addColumn<QString>("rna");     // RNA of some slots, worked out by hand
+    QTest::addColumn<QString>("fresh");   // the new row: the designed strand's codes but for these
+    QTest::addColumn<QString>("previous");  // the previous row: empty but for these
+    QTest::addColumn<bool>("stopWarning");
+    QTest::addColumn<bool>("silent");
+    QTest::newRow("no edits") << "" << false << "" << "" << "" << false << false;
+    QTest::newRow("gct is Arg") << "5=gct" << false << "5=cga" << "5=Arg" << "5=Ala" << false << false;
+    QTest::newRow("tac in slot 7 is Met") << "7=tac" << false << "7=aug" << "7=Met" << "7=Lys" << false << false;
+    QTest::newRow("ggg is Pro") << "10=ggg" << false << "10=ccc" << "10=Pro" << "10=Trp" << false << false;
+    QTest::newRow("tca is Ser, in slot 12 too") << "12=tca" << false << "12=agu" << "" << "12=Ser" << false << true;
+    QTest::newRow("start codon changed") << "0=tat" << true << "0=aua" << "0/" << "0=Met" << false << false;
+    QTest::newRow("no stop and no start") << "0=ggg 19=ggg" << false << "" << "0/" << "0=Met" << true << false;
+    QTest::newRow("stop typed into slot 5") << "5=act" << true << "5=uga" << "5=Stop 6/" << "5=Ala" << false
+                                            << false;
+    // Slot 9 changed too, but its new slot is empty.
+    QTest::newRow("two stops end at the first") << "3=atc 9=att" << false << "" << "3=Stop 4/" << "3=Phe" << false
+                                                << false;
+    QTest::newRow("stop in slot 5 empties later previous slots")
+        << "10=acg 5=atc" << false << "" << "5=Stop 6/" << "5=Ala" << false << false;
+    // Decodes to nothing; translation goes on, and the report tidies the changed slot away.
+    QTest::newRow("foreign character dropped") << "4=gxc" << false << "4=cg" << "4=" << "" << false << false;
+    // One character of two bytes: still three characters, and a change.
+    QTest::newRow("foreign character counts as change") << "0=tàc" << false << "0=ag" << "0/" << "0=Met" << false
+                                                        << false;
+    QTest::newRow("gct to gcc, both Arg") << "1=gcc" << false << "" << "" << "1=Arg" << false << true;
+    QTest::newRow("third base of an Ala codon") << "5=cga" << false << "" << "" << "5=Ala" << false << true;
+    QTest::newRow("third base of a Gly codon") << "2=cct" << false << "" << "" << "2=Gly" << false << true;
+    QTest::newRow("stop template for another") << "19=act" << false << "" << "" << "19=Stop" << false << true;
+    QTest::newRow("stop template for the third") << "19=atc" << false << "" << "" << "19=Stop" << false << true;
+    QTest::newRow("silent first, then replacing") << "2=cca 15=aat" << false << "" << "15=Leu" << "2=Gly 15=Val"
+                                                  << false << false;
+    QTest::newRow("replacing first, then silent") << "17=gga 3=aca" << false << "" << "3=Cys" << "17=Pro 3=Phe"
+                                                  << false << false;
 }
 
-void TstCodingRunWindow::oneChangedBox_data()
+void TstCodingRunWindow::scenario()
 {
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("rna");
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("replaced");
-    QTest::newRow("gct is Arg") << 5 << "gct" << "cga" << "Arg" << "Ala";
-    QTest::newRow("tac in slot 7 is Met") << 7 << "tac" << "aug" << "Met" << "Lys";
-    QTest::newRow("ggg is Pro") << 10 << "ggg" << "ccc" << "Pro" << "Trp";
-    QTest::newRow("tca is Ser, in slot 12 too") << 12 << "tca" << "agu" << "Ser" << "Ser";
-}
-
-void TstCodingRunWindow::oneChangedBox()
-{
-    QFETCH(int, slot);
-    QFETCH(QString, text);
+    QFETCH(QString, edits);
+    QFETCH(bool, runFirst);
     QFETCH(QString, rna);
-    QFETCH(QString, code);
-    QFETCH(QString, replaced);
+    QFETCH(QString, fresh);
+    QFETCH(QString, previous);
+    QFETCH(bool, stopWarning);
+    QFETCH(bool, silent);
     Game g;
     QVERIFY(g.designedInstalled());
-    g.set(slot, text);
+    if (runFirst) {
+        g.press();
+        QCOMPARE(g.newCodes(), kDesignedCodes);
+    }
+    for (const auto& [slot, text] : slotTexts(edits))
+        g.set(slot, text);
     g.press();
 
-    QCOMPARE(g.main->RNA[slot]->text(), rna);
     QCOMPARE(g.rna(), g.transcribedBoxes());
-    QStringList expected = kDesignedCodes;
-    expected[slot] = code;
-    QCOMPARE(g.newCodes(), expected);
-    QStringList old = empties(20);
-    old[slot] = replaced;
+    for (const auto& [slot, text] : slotTexts(rna))
+        QCOMPARE(g.main->RNA[slot]->text(), text);
+    const QStringList old = withSlots(empties(), previous);
+    QCOMPARE(g.newCodes(), withSlots(kDesignedCodes, fresh));
     QCOMPARE(g.oldCodes(), old);
     VERIFY_GLYPHS(g.main);
-    QVERIFY(g.main->Label14->isVisible());
-    QCOMPARE(g.main->Label15->isVisible(), code == replaced);
-    QVERIFY(g.tk.messages->shown.empty());
-}
-
-void TstCodingRunWindow::startCodonChanged()
-{
-    Game g;
-    QVERIFY(g.designedInstalled());
-    g.press();  // the new row is full before the change
-    g.set(0, "tat");
-    g.press();
-
-    QCOMPARE(g.main->RNA[0]->text(), QStringLiteral("aua"));
-    QCOMPARE(g.rna(), g.transcribedBoxes());
-    QCOMPARE(g.newCodes(), empties(20));
-    QStringList old = empties(20);
-    old[0] = "Met";
-    QCOMPARE(g.oldCodes(), old);
-    QCOMPARE(g.main->OldAA[0]->toolTip(), QStringLiteral("Metionina"));
-    VERIFY_GLYPHS(g.main);
-    QVERIFY(g.main->Label14->isVisible());
-    QVERIFY(!g.main->Label15->isVisible());
-    QVERIFY(g.tk.messages->shown.empty());
+    const bool heading = old != empties();
+    QCOMPARE(g.main->Label14->isVisible(), heading);
+    QCOMPARE(g.main->Label15->isVisible(), silent);
+    QCOMPARE(g.main->silentMutation(), quint8(silent ? 1 : 0));
+    QCOMPARE(g.tk.clock->pendingAlarms(), silent ? 1 : 0);
+    QCOMPARE(g.tk.messages->shown.size(), std::size_t(stopWarning ? 1 : 0));
+    if (stopWarning) {
+        QCOMPARE(g.tk.messages->shown[0].prompt, kStopMessage);
+        QCOMPARE(g.tk.messages->shown[0].title, kTitle);
+    }
     QVERIFY(g.tk.forms().isVisible(names::mutazioni));
+
+    // The note goes two seconds after the press; the rest of the report stays.
+    g.tk.clock->advance(1.875);
+    QCOMPARE(g.main->Label15->isVisible(), silent);
+    g.tk.clock->advance(0.125);
+    QVERIFY(!g.main->Label15->isVisible());
+    QCOMPARE(g.main->Label14->isVisible(), heading);
+    QCOMPARE(g.oldCodes(), old);
+    QCOMPARE(g.tk.clock->pendingAlarms(), 0);
 }
 
 void TstCodingRunWindow::noStopCodonWarnsBeforeTranslating()
@@ -558,136 +410,6 @@ void TstCodingRunWindow::noStopCodonWarnsBeforeTranslating()
     QVERIFY(g.tk.forms().isVisible(names::mutazioni));
 }
 
-void TstCodingRunWindow::noStopAndNoStartStillWarns()
-{
-    Game g;
-    QVERIFY(g.designedInstalled());
-    g.set(0, "ggg");
-    g.set(19, "ggg");
-    g.press();
-    QCOMPARE(g.tk.messages->shown.size(), std::size_t(1));
-    QCOMPARE(g.tk.messages->shown[0].prompt, kStopMessage);
-    QCOMPARE(g.newCodes(), empties(20));
-    QStringList old = empties(20);
-    old[0] = "Met";
-    QCOMPARE(g.oldCodes(), old);
-    QVERIFY(g.tk.forms().isVisible(names::mutazioni));
-}
-
-void TstCodingRunWindow::stopTypedIntoSlot5()
-{
-    Game g;
-    QVERIFY(g.designedInstalled());
-    g.press();
-    g.set(5, "act");
-    g.press();
-
-    QCOMPARE(g.main->RNA[5]->text(), QStringLiteral("uga"));
-    QStringList expected = kDesignedCodes.mid(0, 5);
-    expected << "Stop" << empties(14);
-    QCOMPARE(g.newCodes(), expected);
-    QCOMPARE(g.main->AA[5]->toolTip(), QStringLiteral("STOP"));
-    QStringList old = empties(20);
-    old[5] = "Ala";
-    QCOMPARE(g.oldCodes(), old);
-    VERIFY_GLYPHS(g.main);
-    QVERIFY(g.main->Label14->isVisible());
-    QVERIFY(!g.main->Label15->isVisible());
-    QVERIFY(g.tk.messages->shown.empty());
-}
-
-void TstCodingRunWindow::twoStopsEndAtTheFirst()
-{
-    Game g;
-    QVERIFY(g.designedInstalled());
-    g.set(3, "atc");
-    g.set(9, "att");
-    g.press();
-    QStringList expected = kDesignedCodes.mid(0, 3);
-    expected << "Stop" << empties(16);
-    QCOMPARE(g.newCodes(), expected);
-    QStringList old = empties(20);
-    old[3] = "Phe";  // slot 9 changed too, but its new slot is empty
-    QCOMPARE(g.oldCodes(), old);
-    VERIFY_GLYPHS(g.main);
-    QVERIFY(g.tk.messages->shown.empty());
-}
-
-void TstCodingRunWindow::foreignCharacterIsDropped()
-{
-    Game g;
-    QVERIFY(g.designedInstalled());
-    g.set(4, QStringLiteral("gxc"));
-    g.press();
-    QVERIFY(g.tk.messages->shown.empty());
-    QCOMPARE(g.main->RNA[4]->text(), QStringLiteral("cg"));
-    QStringList expected = kDesignedCodes;
-    expected[4] = QString();  // decodes to nothing; translation goes on
-    QCOMPARE(g.newCodes(), expected);
-    // Changed, but its new slot is empty, so the report tidies it away.
-    QCOMPARE(g.oldCodes(), empties(20));
-    QVERIFY(!g.main->Label14->isVisible());
-    VERIFY_GLYPHS(g.main);
-}
-
-void TstCodingRunWindow::foreignCharacterCountsAsChange()
-{
-    Game g;
-    QVERIFY(g.designedInstalled());
-    g.set(0, QStringLiteral("tàc"));  // one character too many bytes, still three characters
-    g.press();
-    QVERIFY(g.tk.messages->shown.empty());
-    QCOMPARE(g.main->RNA[0]->text(), QStringLiteral("ag"));
-    QCOMPARE(g.newCodes(), empties(20));
-    QStringList old = empties(20);
-    old[0] = "Met";
-    QCOMPARE(g.oldCodes(), old);
-    QVERIFY(g.main->Label14->isVisible());
-}
-
-void TstCodingRunWindow::silentChange_data()
-{
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("code");
-    QTest::newRow("gct to gcc, both Arg") << 1 << "gcc" << "Arg";
-    QTest::newRow("third base of an Ala codon") << 5 << "cga" << "Ala";
-    QTest::newRow("third base of a Gly codon") << 2 << "cct" << "Gly";
-    QTest::newRow("stop template for another") << 19 << "act" << "Stop";
-    QTest::newRow("stop template for the third") << 19 << "atc" << "Stop";
-}
-
-void TstCodingRunWindow::silentChange()
-{
-    QFETCH(int, slot);
-    QFETCH(QString, text);
-    QFETCH(QString, code);
-    Game g;
-    QVERIFY(g.designedInstalled());
-    g.set(slot, text);
-    g.press();
-
-    QCOMPARE(g.main->naame[slot]->text(), code);
-    QCOMPARE(g.main->OldAaName[slot]->text(), code);
-    QStringList old = empties(20);
-    old[slot] = code;
-    QCOMPARE(g.oldCodes(), old);
-    QCOMPARE(g.newCodes(), kDesignedCodes);
-    VERIFY_GLYPHS(g.main);
-    QVERIFY(g.main->Label14->isVisible());
-    QVERIFY(g.main->Label15->isVisible());
-    QCOMPARE(g.main->silentMutation(), quint8(1));
-
-    g.tk.clock->advance(1.875);
-    QVERIFY(g.main->Label15->isVisible());
-    g.tk.clock->advance(0.125);
-    QVERIFY(!g.main->Label15->isVisible());
-    // The rest of the report stays.
-    QVERIFY(g.main->Label14->isVisible());
-    QCOMPARE(g.oldCodes(), old);
-    QCOMPARE(g.tk.clock->pendingAlarms(), 0);
-}
-
 void TstCodingRunWindow::silentPressDuringNoteExtendsIt()
 {
     Game g;
@@ -723,68 +445,6 @@ void TstCodingRunWindow::replacingPressHidesNoteAtOnce()
     g.tk.clock->advance(3.0);
     QVERIFY(!g.main->Label15->isVisible());
     QCOMPARE(g.tk.clock->pendingAlarms(), 0);
-}
-
-void TstCodingRunWindow::silentAndReplacingChange_data()
-{
-    QTest::addColumn<int>("silentSlot");
-    QTest::addColumn<QString>("silentText");
-    QTest::addColumn<QString>("silentCode");
-    QTest::addColumn<int>("replacingSlot");
-    QTest::addColumn<QString>("replacingText");
-    QTest::addColumn<QString>("replacedCode");
-    QTest::addColumn<QString>("newCode");
-    QTest::newRow("silent first") << 2 << "cca" << "Gly" << 15 << "aat" << "Val" << "Leu";
-    QTest::newRow("replacing first") << 17 << "gga" << "Pro" << 3 << "aca" << "Phe" << "Cys";
-}
-
-void TstCodingRunWindow::silentAndReplacingChange()
-{
-    QFETCH(int, silentSlot);
-    QFETCH(QString, silentText);
-    QFETCH(QString, silentCode);
-    QFETCH(int, replacingSlot);
-    QFETCH(QString, replacingText);
-    QFETCH(QString, replacedCode);
-    QFETCH(QString, newCode);
-    Game g;
-    QVERIFY(g.designedInstalled());
-    g.set(silentSlot, silentText);
-    g.set(replacingSlot, replacingText);
-    g.press();
-
-    QStringList expected = kDesignedCodes;
-    expected[replacingSlot] = newCode;
-    QCOMPARE(g.newCodes(), expected);
-    QStringList old = empties(20);
-    old[silentSlot] = silentCode;
-    old[replacingSlot] = replacedCode;
-    QCOMPARE(g.oldCodes(), old);
-    VERIFY_GLYPHS(g.main);
-    QVERIFY(g.main->Label14->isVisible());
-    QVERIFY(!g.main->Label15->isVisible());
-    QCOMPARE(g.tk.clock->pendingAlarms(), 0);
-}
-
-void TstCodingRunWindow::stopInSlot5EmptiesLaterPreviousSlots()
-{
-    Game g;
-    QVERIFY(g.designedInstalled());
-    g.set(10, "acg");  // Trp to Cys, but translation ends before it
-    g.set(5, "atc");
-    g.press();
-
-    QStringList expected = kDesignedCodes.mid(0, 5);
-    expected << "Stop" << empties(14);
-    QCOMPARE(g.newCodes(), expected);
-    QStringList old = empties(20);
-    old[5] = "Ala";
-    QCOMPARE(g.oldCodes(), old);
-    QVERIFY(g.main->OldAA[10]->isEmpty());
-    QCOMPARE(g.main->OldAA[10]->toolTip(), QString());
-    VERIFY_GLYPHS(g.main);
-    QVERIFY(g.main->Label14->isVisible());
-    QVERIFY(!g.main->Label15->isVisible());
 }
 
 void TstCodingRunWindow::changedBackCountsAsUnchanged()
@@ -842,11 +502,7 @@ void TstCodingRunWindow::explanationWindowLifecycle()
     MutationForm* second = g.explanation();
     QVERIFY(second);
     QVERIFY(second->isVisible());
-    const QString text = second->explanation->toPlainText();
-    QVERIFY(text.startsWith(QLatin1Char('\t')));
-    QVERIFY(!text.startsWith(QStringLiteral("\t\t")));
-    QVERIFY(text.startsWith(explanationBody()));
-    QVERIFY(text.mid(explanationBody().size()).startsWith(QStringLiteral("Fonte: ")));
+    VERIFY_EXPLANATION(second->explanation->toPlainText());
 }
 
 void TstCodingRunWindow::twoPressesGiveSameWindow_data()
@@ -869,10 +525,10 @@ void TstCodingRunWindow::twoPressesGiveSameWindow()
     for (int k = 0; k < boxes.size(); ++k)
         g.set(boxes[k], texts[k]);
     g.press();
-    const Snapshot first = snapshot(g);
+    const test::Screen first = g.screen();
     g.press();
     // The previous row's pictures have a test of their own below.
-    VERIFY_SAME(first, snapshot(g), false);
+    VERIFY_SAME(first, g.screen(), false);
     QVERIFY(g.tk.messages->shown.empty());
 }
 
@@ -918,7 +574,7 @@ void TstCodingRunWindow::exitDuringNote()
     QVERIFY(g.tk.forms().ended());
     test::flushDeletes();
     QVERIFY(!main);
-    QVERIFY(!anyFormLeft());
+    QVERIFY(!test::anyFormLeft());
     QCOMPARE(g.tk.clock->pendingAlarms(), 0);
     g.tk.clock->advance(3.0);  // nothing may fire into the dead window
     QCOMPARE(g.tk.clock->pendingAlarms(), 0);
@@ -957,7 +613,7 @@ void TstCodingRunWindow::closeWhileStopMessageIsUp()
     QVERIFY(g.tk.forms().ended());
     test::flushDeletes();
     QVERIFY(!main);
-    QVERIFY(!anyFormLeft());
+    QVERIFY(!test::anyFormLeft());
     g.tk.clock->advance(3.0);
     QCOMPARE(g.tk.clock->pendingAlarms(), 0);
     QCOMPARE(g.tk.forms().loadedCount(), 0);

@@ -1,4 +1,4 @@
-#include "tests/support/fakes.h"
+#include "tests/support/game.h"
 #include "ui/codon_table/codon_table_form.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/form_names.h"
@@ -6,13 +6,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include <map>
 
@@ -21,19 +19,9 @@ using namespace vintalem::ui;
 
 namespace {
 
-const QStringList kAllForms{names::zuvo, names::Atab, names::mutazioni, names::Information,
-                            names::InformazsuVintalem};
+using test::kAllForms;
 const QStringList kUnloadOrder{names::mutazioni, names::zuvo, names::Information, names::InformazsuVintalem,
                                names::Atab};
-
-// The start-up of the program: load, then show.
-MainForm* openMain(test::TestToolkit& tk)
-{
-    auto* main = tk.forms().load<MainForm>(names::zuvo);
-    if (main)
-        main->show();
-    return main;
-}
 
 QString joinedCodons(const MainForm& main)
 {
@@ -43,11 +31,10 @@ QString joinedCodons(const MainForm& main)
     return all;
 }
 
-// Changes codon 1 to one that always codes another amino acid, then presses "Codifica proteina".
+// Changes codon 1 of the designed strand from Arg to Trp, then presses "Codifica proteina".
 void codingRunWithOneChange(MainForm& main)
 {
-    const std::string reference = main.referenceSequence().substr(3, 3);
-    main.nt[1]->setText(reference == "acc" ? QStringLiteral("aaa") : QStringLiteral("acc"));
+    main.nt[1]->setText(QStringLiteral("acc"));
     QTest::mouseClick(main.CodProt, Qt::LeftButton);
 }
 
@@ -72,8 +59,6 @@ private slots:
     void controlsAtTwipPositions();
     void captions_data();
     void captions();
-    void legendShapes_data();
-    void legendShapes();
     void rowCaptionsAreBold();
     void menus();
     void reportLabelsHiddenAtStart();
@@ -84,12 +69,8 @@ private slots:
     void tableMenuReopensClosedTableAfresh();
     void informationMenusOpenOneInstanceEach();
     void closingAnotherWindowUnloadsOnlyThatWindow();
-    void glyphClickOpensCodonTable();
-    void clickOnEmptyGlyphDoesNothing();
     void closingEndsTheProgram_data();
     void closingEndsTheProgram();
-    void closeBoxIgnoredWhileAboutIsOpen();
-    void eventLoopEndsWhenMainWindowCloses();
 };
 
 void TstMainWindow::initTestCase()
@@ -102,8 +83,8 @@ void TstMainWindow::cleanup() { test::flushDeletes(); }
 
 void TstMainWindow::windowCaptionAndFixedClientArea()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
+    test::Game g;
+    auto& [tk, main] = g;
     QVERIFY(main);
     QCOMPARE(main->windowTitle(), QStringLiteral("Vintalem"));
     QCOMPARE(main->client()->size(), QSize(698, 359));
@@ -167,8 +148,8 @@ void TstMainWindow::controlsAtTwipPositions()
     QFETCH(QString, parent);
     QFETCH(QRect, twips);
 
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
+    test::Game g;
+    auto& [tk, main] = g;
     const QList<QWidget*> found = main->findChildren<QWidget*>(name);
     QCOMPARE(found.size(), 1);
     QWidget* control = found.first();
@@ -223,8 +204,8 @@ void TstMainWindow::captions()
     QFETCH(QString, name);
     QFETCH(QString, caption);
 
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
+    test::Game g;
+    auto& [tk, main] = g;
     QWidget* control = main->findChild<QWidget*>(name);
     QVERIFY(control);
     if (auto* label = qobject_cast<QLabel*>(control))
@@ -237,42 +218,10 @@ void TstMainWindow::captions()
         QFAIL("no caption on this kind of control");
 }
 
-void TstMainWindow::legendShapes_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QColor>("fill");
-    QTest::newRow("Shape1") << QStringLiteral("Shape1") << int(Shape::Square) << QColor(255, 255, 255);
-    QTest::newRow("Shape2") << QStringLiteral("Shape2") << int(Shape::Circle) << QColor(255, 255, 255);
-    QTest::newRow("Shape6") << QStringLiteral("Shape6") << int(Shape::Square) << QColor(255, 255, 255);
-    QTest::newRow("Shape7") << QStringLiteral("Shape7") << int(Shape::Square) << QColor(255, 255, 255);
-    QTest::newRow("Shape8") << QStringLiteral("Shape8") << int(Shape::Square) << QColor(255, 255, 255);
-    QTest::newRow("Shape3") << QStringLiteral("Shape3") << int(Shape::Square) << QColor(0, 255, 0);
-    QTest::newRow("Shape4") << QStringLiteral("Shape4") << int(Shape::Square) << QColor(255, 0, 0);
-    QTest::newRow("Shape5") << QStringLiteral("Shape5") << int(Shape::Square) << QColor(0, 0, 255);
-}
-
-void TstMainWindow::legendShapes()
-{
-    QFETCH(QString, name);
-    QFETCH(int, kind);
-    QFETCH(QColor, fill);
-
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    auto* shape = main->legend->findChild<Shape*>(name);
-    QVERIFY(shape);
-    QCOMPARE(int(shape->kind()), kind);
-    QCOMPARE(shape->fill(), fill);
-    // The fill is painted: sample the centre, away from the border.
-    const QImage image = shape->grab().toImage();
-    QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), fill);
-}
-
 void TstMainWindow::rowCaptionsAreBold()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
+    test::Game g;
+    auto& [tk, main] = g;
     const QFont regular = main->Label3->font();
     QVERIFY(!regular.bold());
     for (Label* caption : {main->DNA3, main->Label1, main->Label13}) {
@@ -296,8 +245,8 @@ void TstMainWindow::rowCaptionsAreBold()
 
 void TstMainWindow::menus()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
+    test::Game g;
+    auto& [tk, main] = g;
     QMenuBar* bar = main->findChild<QMenuBar*>();
     QVERIFY(bar);
     const QList<QAction*> titles = bar->actions();
@@ -330,8 +279,8 @@ void TstMainWindow::menus()
 
 void TstMainWindow::reportLabelsHiddenAtStart()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
+    test::Game g;
+    auto& [tk, main] = g;
     QVERIFY(main->isVisible());
     QVERIFY(main->Label3->isVisible());
     QVERIFY(!main->Label14->isVisible());
@@ -379,8 +328,8 @@ void TstMainWindow::formLoadOpensCodonTableAndDrawsSequence()
 
 void TstMainWindow::rnaBoxesAreReadOnlyAndOutOfTheTabChain()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
+    test::Game g;
+    auto& [tk, main] = g;
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
 
@@ -420,8 +369,8 @@ void TstMainWindow::rnaBoxesAreReadOnlyAndOutOfTheTabChain()
 
 void TstMainWindow::changeSequenceAfterCodingRunResetsRows()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
+    test::Game g;
+    auto& [tk, main] = g;
     codingRunWithOneChange(*main);
     QVERIFY(tk.messages->shown.empty());
 
@@ -465,8 +414,8 @@ void TstMainWindow::changeSequenceAfterCodingRunResetsRows()
 
 void TstMainWindow::tableMenuBringsOpenTableToFront()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
+    test::Game g;
+    auto& [tk, main] = g;
     QPointer<Form> table = tk.forms().find(names::Atab);
     QVERIFY(table && table->isVisible());
     main->activateWindow();
@@ -485,8 +434,8 @@ void TstMainWindow::tableMenuBringsOpenTableToFront()
 
 void TstMainWindow::tableMenuReopensClosedTableAfresh()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
+    test::Game g;
+    auto& [tk, main] = g;
     QPointer<CodonTableForm> table = tk.forms().find<CodonTableForm>(names::Atab);
     QVERIFY(table);
     table->Which(QStringLiteral("Met"), 0);
@@ -507,8 +456,8 @@ void TstMainWindow::tableMenuReopensClosedTableAfresh()
 
 void TstMainWindow::informationMenusOpenOneInstanceEach()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
+    test::Game g;
+    auto& [tk, main] = g;
     const int loaded = tk.forms().loadedCount();
 
     main->Info->trigger();
@@ -530,8 +479,8 @@ void TstMainWindow::informationMenusOpenOneInstanceEach()
 
 void TstMainWindow::closingAnotherWindowUnloadsOnlyThatWindow()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
+    test::Game g;
+    auto& [tk, main] = g;
     main->Info->trigger();
     QSignalSpy unloaded(&tk.forms(), &FormRegistry::formUnloaded);
     QSignalSpy ended(&tk.forms(), &FormRegistry::lastFormUnloaded);
@@ -543,43 +492,6 @@ void TstMainWindow::closingAnotherWindowUnloadsOnlyThatWindow()
     QCOMPARE(tk.forms().loadedCount(), 1);
     QCOMPARE(tk.forms().find(names::zuvo), main);
     QVERIFY(main->isVisible());
-}
-
-void TstMainWindow::glyphClickOpensCodonTable()
-{
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    codingRunWithOneChange(*main);
-    tk.forms().find(names::Atab)->close();
-    test::flushDeletes();
-    QVERIFY(!tk.forms().isLoaded(names::Atab));
-
-    QTest::mouseClick(main->AA[0], Qt::LeftButton, {}, QPoint(12, 12));
-    auto* table = tk.forms().find<CodonTableForm>(names::Atab);
-    QVERIFY(table);
-    QVERIFY(table->isVisible());
-    QVERIFY(anyCellBold(*table, QStringLiteral("Met")));
-
-    const QString replaced = main->OldAaName[1]->text();
-    QVERIFY(!replaced.isEmpty());
-    QTest::mouseClick(main->OldAA[1], Qt::LeftButton, {}, QPoint(12, 12));
-    QCOMPARE(tk.forms().find<CodonTableForm>(names::Atab), table);
-    QVERIFY(anyCellBold(*table, replaced));
-    if (replaced != QStringLiteral("Met"))
-        QVERIFY(!anyCellBold(*table, QStringLiteral("Met")));
-}
-
-void TstMainWindow::clickOnEmptyGlyphDoesNothing()
-{
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    tk.forms().find(names::Atab)->close();
-    test::flushDeletes();
-
-    QTest::mouseClick(main->AA[3], Qt::LeftButton, {}, QPoint(12, 12));
-    QTest::mouseClick(main->OldAA[3], Qt::LeftButton, {}, QPoint(12, 12));
-    QVERIFY(!tk.forms().isLoaded(names::Atab));
-    QCOMPARE(tk.forms().loadedCount(), 1);
 }
 
 void TstMainWindow::closingEndsTheProgram_data()
@@ -597,8 +509,8 @@ void TstMainWindow::closingEndsTheProgram()
     QFETCH(QString, how);
     QFETCH(bool, withAbout);
 
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
+    test::Game g;
+    auto& [tk, main] = g;
     codingRunWithOneChange(*main);  // opens the explanation window
     main->Info->trigger();
     if (withAbout)
@@ -644,55 +556,7 @@ void TstMainWindow::closingEndsTheProgram()
     QCOMPARE(tk.forms().loadedCount(), 0);
     QCOMPARE(ended.count(), 1);
     QCOMPARE(unloaded.count(), expectedOrder.size());
-    for (QWidget* w : QApplication::topLevelWidgets())
-        QVERIFY2(!qobject_cast<Form*>(w), qPrintable(w->objectName()));
-}
-
-void TstMainWindow::closeBoxIgnoredWhileAboutIsOpen()
-{
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    tk.forms().show(names::Information);
-    QVERIFY(!main->isEnabled());
-
-    main->close();
-    QCOMPARE(tk.forms().find(names::zuvo), main);
-    QVERIFY(main->isVisible());
-    QCOMPARE(tk.forms().loadedCount(), 3);
-
-    // Once the about window is gone, the close box works again.
-    tk.forms().find(names::Information)->close();
-    QVERIFY(main->isEnabled());
-    QSignalSpy ended(&tk.forms(), &FormRegistry::lastFormUnloaded);
-    main->close();
-    QCOMPARE(ended.count(), 1);
-    QCOMPARE(tk.forms().loadedCount(), 0);
-}
-
-void TstMainWindow::eventLoopEndsWhenMainWindowCloses()
-{
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    QVERIFY(main);
-    main->Info->trigger();
-
-    QEventLoop loop;
-    connect(&tk.forms(), &FormRegistry::lastFormUnloaded, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    QTimer::singleShot(0, main, [main] { main->close(); });
-    QTimer safety;
-    safety.setSingleShot(true);
-    bool timedOut = false;
-    connect(&safety, &QTimer::timeout, &loop, [&] {
-        timedOut = true;
-        loop.exit(1);
-    });
-    safety.start(5000);
-
-    const int status = loop.exec();
-    QVERIFY2(!timedOut, "the last unload never ended the event loop");
-    QCOMPARE(status, 0);
-    QVERIFY(tk.forms().ended());
-    QCOMPARE(tk.forms().loadedCount(), 0);
+    QVERIFY(!test::anyFormLeft());
 }
 
 QTEST_MAIN(TstMainWindow)

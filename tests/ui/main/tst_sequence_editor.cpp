@@ -1,4 +1,4 @@
-#include "tests/support/fakes.h"
+#include "tests/support/game.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/form_names.h"
 
@@ -7,6 +7,7 @@
 #include <QInputMethodEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTestEventList>
 
 #include <functional>
 
@@ -17,14 +18,6 @@ namespace {
 
 const QColor kRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);
-
-MainForm* openMain(test::TestToolkit& tk)
-{
-    auto* main = tk.forms().load<MainForm>(names::zuvo);
-    if (main)
-        main->show();
-    return main;
-}
 
 // Empties a box the way a player does: End, then Backspace until nothing is left.
 void eraseByKeys(TextBox* box)
@@ -64,16 +57,12 @@ private slots:
 
     void typedCharacter_data();
     void typedCharacter();
-    void capitalGIntoEmptyBoxGivesRedLowerCase();
-    void threeBasesGiveBlackCodon();
-    void fourthBaseRefusedWithoutSelection();
-    void baseReplacesSelection();
+    void keys_data();
+    void keys();
     void otherKeysLeaveBoxUnchanged_data();
     void otherKeysLeaveBoxUnchanged();
     void composedCharactersAreFilteredToo();
-    void backspaceTurnsCodonRed();
     void clipboardAndUndoKeysDoNothing();
-    void navigationAndDeleteWorkAsUsual();
     void pasteIsCutToThreeAndColouredByLength();
     void colourIsPainted();
     void editingTouchesNeitherRnaNorReference();
@@ -107,86 +96,80 @@ void TstSequenceEditor::typedCharacter()
     QFETCH(char, typed);
     QFETCH(QString, expected);
 
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    TextBox* box = main->nt[5];
+    test::Game g;
+    TextBox* box = g.main->nt[5];
     prepare(box, QStringLiteral("ta"));
     QTest::keyClick(box, typed);
     QCOMPARE(box->text(), expected);
     QCOMPARE(box->foreColor(), expected.size() == 3 ? kBlack : kRed);
 }
 
-void TstSequenceEditor::capitalGIntoEmptyBoxGivesRedLowerCase()
+void TstSequenceEditor::keys_data()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    TextBox* box = main->nt[0];
-    eraseByKeys(box);
-    QCOMPARE(box->text(), QString());
-    QCOMPARE(box->foreColor(), kRed);
-
-    QTest::keyClick(box, 'G');
-    QCOMPARE(box->text(), QStringLiteral("g"));
-    QCOMPARE(box->foreColor(), kRed);
+    QTest::addColumn<QString>("start");  // the cursor after it
+    QTest::addColumn<QTestEventList>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("selected");
+    auto keys = [](std::initializer_list<std::pair<int, Qt::KeyboardModifiers>> list) {
+        QTestEventList events;
+        for (const auto& [key, modifiers] : list) {
+            if (key < 128)
+                events.addKeyClick(static_cast<char>(key), modifiers);
+            else
+                events.addKeyClick(static_cast<Qt::Key>(key), modifiers);
+        }
+        return events;
+    };
+    const Qt::KeyboardModifiers none = Qt::NoModifier, shift = Qt::ShiftModifier;
+    const int home = Qt::Key_Home, end = Qt::Key_End, left = Qt::Key_Left, right = Qt::Key_Right;
+    const int del = Qt::Key_Delete, back = Qt::Key_Backspace;
+    QTest::newRow("erased by keys") << "tac" << keys({{end, none}, {back, none}, {back, none}, {back, none}}) << ""
+                                    << 0 << "";
+    QTest::newRow("G into an empty box") << "" << keys({{'G', none}}) << "g" << 1 << "";
+    QTest::newRow("two bases") << "" << keys({{'g', none}, {'A', none}}) << "ga" << 2 << "";
+    QTest::newRow("three bases") << "" << keys({{'g', none}, {'A', none}, {'c', none}}) << "gac" << 3 << "";
+    QTest::newRow("a fourth base at the end") << "gac" << keys({{'t', none}}) << "gac" << 3 << "";
+    QTest::newRow("a fourth base anywhere") << "gac" << keys({{home, none}, {'a', none}, {right, none}, {'T', none}})
+                                            << "gac" << 1 << "";
+    QTest::newRow("a base replaces everything selected") << "gac" << keys({{home, shift}, {'T', none}}) << "t" << 1
+                                                         << "";
+    QTest::newRow("select the last base") << "gac" << keys({{left, shift}}) << "gac" << 2 << "c";
+    QTest::newRow("a base replaces the selection") << "gac" << keys({{left, shift}, {'g', none}}) << "gag" << 3 << "";
+    QTest::newRow("backspace") << "tac" << keys({{back, none}}) << "ta" << 2 << "";
+    QTest::newRow("home") << "gac" << keys({{home, none}}) << "gac" << 0 << "";
+    QTest::newRow("home, right") << "gac" << keys({{home, none}, {right, none}}) << "gac" << 1 << "";
+    QTest::newRow("home, right, end") << "gac" << keys({{home, none}, {right, none}, {end, none}}) << "gac" << 3
+                                      << "";
+    QTest::newRow("left") << "gac" << keys({{left, none}}) << "gac" << 2 << "";
+    QTest::newRow("left, shift+home") << "gac" << keys({{left, none}, {home, shift}}) << "gac" << 0 << "ga";
+    QTest::newRow("delete at home") << "gac" << keys({{home, none}, {del, none}}) << "ac" << 0 << "";
+    QTest::newRow("delete twice") << "gac" << keys({{home, none}, {del, none}, {end, none}, {left, none}, {del, none}})
+                                  << "a" << 1 << "";
+    QTest::newRow("typing goes in at the cursor")
+        << "gac" << keys({{home, none}, {del, none}, {end, none}, {left, none}, {del, none}, {home, none}, {'t', none},
+                          {'c', none}})
+        << "tca" << 2 << "";
 }
 
-void TstSequenceEditor::threeBasesGiveBlackCodon()
+void TstSequenceEditor::keys()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    TextBox* box = main->nt[7];
-    eraseByKeys(box);
-
-    QTest::keyClick(box, 'g');
-    QCOMPARE(box->foreColor(), kRed);
-    QTest::keyClick(box, 'A');
-    QCOMPARE(box->text(), QStringLiteral("ga"));
-    QCOMPARE(box->foreColor(), kRed);
-    QTest::keyClick(box, 'c');
-    QCOMPARE(box->text(), QStringLiteral("gac"));
-    QCOMPARE(box->foreColor(), kBlack);
-}
-
-void TstSequenceEditor::fourthBaseRefusedWithoutSelection()
-{
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    TextBox* box = main->nt[3];
-    eraseByKeys(box);
-    QTest::keyClicks(box, QStringLiteral("gac"));
-    QCOMPARE(box->text(), QStringLiteral("gac"));
-
+    QFETCH(QString, start);
+    QFETCH(QTestEventList, keys);
+    QFETCH(QString, text);
+    QFETCH(int, cursor);
+    QFETCH(QString, selected);
+    test::Game g;
+    TextBox* box = g.main->nt[7];
+    prepare(box, start);
     QSignalSpy changed(box, &QLineEdit::textChanged);
-    QTest::keyClick(box, 't');
-    QCOMPARE(box->text(), QStringLiteral("gac"));
-    QTest::keyClick(box, Qt::Key_Home);
-    QTest::keyClick(box, 'a');
-    QTest::keyClick(box, Qt::Key_Right);
-    QTest::keyClick(box, 'T');
-    QCOMPARE(box->text(), QStringLiteral("gac"));
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(box->foreColor(), kBlack);
-}
-
-void TstSequenceEditor::baseReplacesSelection()
-{
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    TextBox* box = main->nt[4];
-    prepare(box, QStringLiteral("gac"));
-
-    box->selectAll();
-    QTest::keyClick(box, 'T');
-    QCOMPARE(box->text(), QStringLiteral("t"));
-    QCOMPARE(box->foreColor(), kRed);
-
-    // A selection made with the keyboard is replaced as well.
-    prepare(box, QStringLiteral("gac"));
-    QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
-    QCOMPARE(box->selectedText(), QStringLiteral("c"));
-    QTest::keyClick(box, 'g');
-    QCOMPARE(box->text(), QStringLiteral("gag"));
-    QCOMPARE(box->foreColor(), kBlack);
+    keys.simulate(box);
+    QCOMPARE(box->text(), text);
+    QCOMPARE(box->cursorPosition(), cursor);
+    QCOMPARE(box->selectedText(), selected);
+    QCOMPARE(box->foreColor(), text.size() == 3 ? kBlack : kRed);
+    if (text == start)
+        QCOMPARE(changed.count(), 0);
 }
 
 void TstSequenceEditor::otherKeysLeaveBoxUnchanged_data()
@@ -216,9 +199,8 @@ void TstSequenceEditor::otherKeysLeaveBoxUnchanged()
     QFETCH(QString, text);
     QFETCH(QString, start);
 
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    TextBox* box = main->nt[9];
+    test::Game g;
+    TextBox* box = g.main->nt[9];
     prepare(box, start);
     const QColor colour = box->foreColor();
     QSignalSpy changed(box, &QLineEdit::textChanged);
@@ -231,9 +213,8 @@ void TstSequenceEditor::otherKeysLeaveBoxUnchanged()
 
 void TstSequenceEditor::composedCharactersAreFilteredToo()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    TextBox* box = main->nt[2];
+    test::Game g;
+    TextBox* box = g.main->nt[2];
     prepare(box, QStringLiteral("t"));
 
     QInputMethodEvent accented;
@@ -248,23 +229,10 @@ void TstSequenceEditor::composedCharactersAreFilteredToo()
     QCOMPARE(box->foreColor(), kRed);
 }
 
-void TstSequenceEditor::backspaceTurnsCodonRed()
-{
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    TextBox* box = main->nt[11];
-    prepare(box, QStringLiteral("tac"));
-    QCOMPARE(box->foreColor(), kBlack);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(box->text(), QStringLiteral("ta"));
-    QCOMPARE(box->foreColor(), kRed);
-}
-
 void TstSequenceEditor::clipboardAndUndoKeysDoNothing()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    TextBox* box = main->nt[6];
+    test::Game g;
+    TextBox* box = g.main->nt[6];
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     // The same keys do reach an ordinary line edit here, so their silence below means something.
@@ -303,44 +271,10 @@ void TstSequenceEditor::clipboardAndUndoKeysDoNothing()
     QCOMPARE(box->foreColor(), kBlack);
 }
 
-void TstSequenceEditor::navigationAndDeleteWorkAsUsual()
-{
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    TextBox* box = main->nt[8];
-    prepare(box, QStringLiteral("gac"));
-
-    QTest::keyClick(box, Qt::Key_Home);
-    QCOMPARE(box->cursorPosition(), 0);
-    QTest::keyClick(box, Qt::Key_Right);
-    QCOMPARE(box->cursorPosition(), 1);
-    QTest::keyClick(box, Qt::Key_End);
-    QCOMPARE(box->cursorPosition(), 3);
-    QTest::keyClick(box, Qt::Key_Left);
-    QCOMPARE(box->cursorPosition(), 2);
-    QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
-    QCOMPARE(box->selectedText(), QStringLiteral("ga"));
-
-    QTest::keyClick(box, Qt::Key_Home);
-    QTest::keyClick(box, Qt::Key_Delete);
-    QCOMPARE(box->text(), QStringLiteral("ac"));
-    QCOMPARE(box->foreColor(), kRed);
-    QTest::keyClick(box, Qt::Key_End);
-    QTest::keyClick(box, Qt::Key_Left);
-    QTest::keyClick(box, Qt::Key_Delete);
-    QCOMPARE(box->text(), QStringLiteral("a"));
-    // Typing goes in at the cursor.
-    QTest::keyClick(box, Qt::Key_Home);
-    QTest::keyClicks(box, QStringLiteral("tc"));
-    QCOMPARE(box->text(), QStringLiteral("tca"));
-    QCOMPARE(box->foreColor(), kBlack);
-}
-
 void TstSequenceEditor::pasteIsCutToThreeAndColouredByLength()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    TextBox* box = main->nt[10];
+    test::Game g;
+    TextBox* box = g.main->nt[10];
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     eraseByKeys(box);
@@ -358,9 +292,8 @@ void TstSequenceEditor::pasteIsCutToThreeAndColouredByLength()
 
 void TstSequenceEditor::colourIsPainted()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    TextBox* box = main->nt[12];
+    test::Game g;
+    TextBox* box = g.main->nt[12];
     prepare(box, QStringLiteral("ggg"));
     QImage image = box->grab().toImage();
     QVERIFY(anyPixel(image, darkGrey));
@@ -373,10 +306,10 @@ void TstSequenceEditor::colourIsPainted()
 
 void TstSequenceEditor::editingTouchesNeitherRnaNorReference()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    QTest::mouseClick(main->CodProt, Qt::LeftButton);
-    QVERIFY(tk.messages->shown.empty());
+    test::Game g;
+    MainForm* main = g.main;
+    g.press();
+    QVERIFY(g.tk.messages->shown.empty());
     QStringList rna;
     for (const QLineEdit* box : main->RNA)
         rna << box->text();
@@ -384,14 +317,11 @@ void TstSequenceEditor::editingTouchesNeitherRnaNorReference()
     const std::string reference = main->referenceSequence();
 
     TextBox* box = main->nt[3];
-    const QString before = box->text();
     QTest::keyClick(box, Qt::Key_End);
     QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClick(box, Qt::Key_Backspace);
-    // Retype the last two bases as a pair that differs from the drawn one.
-    QTest::keyClick(box, before.endsWith(QLatin1String("ga")) ? 'c' : 'g');
-    QTest::keyClick(box, 'a');
-    QVERIFY(box->text() != before);
+    QTest::keyClicks(box, QStringLiteral("ga"));
+    QCOMPARE(box->text(), QStringLiteral("aga"));  // was aaa
     eraseByKeys(main->nt[4]);
 
     for (int i = 0; i < MainForm::kSlots; ++i)
@@ -401,8 +331,8 @@ void TstSequenceEditor::editingTouchesNeitherRnaNorReference()
 
 void TstSequenceEditor::changeSequenceMakesEveryBoxBlack()
 {
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
+    test::Game g(test::Strand::Drawn);
+    MainForm* main = g.main;
     eraseByKeys(main->nt[0]);
     QTest::keyClick(main->nt[1], Qt::Key_End);
     QTest::keyClick(main->nt[1], Qt::Key_Backspace);

@@ -1,7 +1,7 @@
 // Bad input is answered as the game promises and never costs the player the rest of the work.
 
 #include "core/codon_table.h"
-#include "tests/support/fakes.h"
+#include "tests/support/game.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/form_names.h"
 
@@ -21,45 +21,8 @@ using test::kLengthMessage;
 using test::kStopMessage;
 using test::kTitle;
 
-QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-// Everything the window shows of the game, to tell what a press of the button changed.
-struct Screen {
-    std::array<QString, kSlots> nt, rna, newRow, oldRow;
-    bool label14 = false, label15 = false, explanation = false;
-    std::string reference;
-
-    static Screen of(const MainForm& main, test::TestToolkit& tk)
-    {
-        Screen s;
-        for (int i = 0; i < kSlots; ++i) {
-            s.nt[i] = main.nt[i]->text();
-            s.rna[i] = main.RNA[i]->text();
-            s.newRow[i] = main.naame[i]->text() + QLatin1Char('|') + main.AA[i]->toolTip() + QLatin1Char('|') +
-                          QString::number(main.AA[i]->shapes().size());
-            s.oldRow[i] = main.OldAaName[i]->text() + QLatin1Char('|') + main.OldAA[i]->toolTip() +
-                          QLatin1Char('|') + QString::number(main.OldAA[i]->shapes().size());
-        }
-        s.label14 = main.Label14->isVisible();
-        s.label15 = main.Label15->isVisible();
-        s.explanation = tk.forms().isVisible(names::mutazioni);
-        s.reference = main.referenceSequence();
-        return s;
-    }
-};
-
-MainForm* openMain(test::TestToolkit& tk)
-{
-    auto* main = tk.forms().load<MainForm>(names::zuvo);
-    if (main)
-        main->show();
-    return main;
-}
-
-QString referenceCodon(const MainForm& main, int slot)
-{
-    return qstr(std::string_view(main.referenceSequence()).substr(static_cast<std::size_t>(slot) * 3, 3));
-}
+using test::codeOfDna;
+using test::transcribe;
 
 // Replaces a box's text by typing, as the player does.
 void typeInto(TextBox* box, const QString& text)
@@ -69,33 +32,10 @@ void typeInto(TextBox* box, const QString& text)
     QTest::keyClicks(box, text);
 }
 
-QString rnaOf(const QString& dna)
-{
-    QString rna;
-    for (QChar c : dna)
-        rna += c == u'a' ? u'u' : c == u'g' ? u'c' : c == u'c' ? u'g' : u'a';
-    return rna;
-}
-
-QString codeOf(const QString& rna)
-{
-    const Outcome o = LookUpCodon(rna.toStdString());
-    return o ? qstr(entry(*o).code) : QString();
-}
-
-// Some codon that codes another amino acid than `generated`, and is neither a start nor a stop.
-QString replacingCodon(const QString& generated)
-{
-    for (const char* t : {"gcc", "aaa", "ggg", "ccc"})
-        if (codeOf(rnaOf(QLatin1String(t))) != codeOf(rnaOf(generated)))
-            return QLatin1String(t);
-    return {};
-}
-
-// A run with one real change first, so that every row has something to lose.
+// A run with one real change first (Lys or Val to Arg), so that every row has something to lose.
 void playOneRun(MainForm& main, int slot)
 {
-    typeInto(main.nt[slot], replacingCodon(referenceCodon(main, slot)));
+    typeInto(main.nt[slot], QStringLiteral("gcc"));
     QTest::mouseClick(main.CodProt, Qt::LeftButton);
 }
 
@@ -137,10 +77,10 @@ void TstBadInput::incompleteCodonChangesNothing()
     QFETCH(int, length);
     QFETCH(bool, explanationOpen);
 
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    QVERIFY(main);
-    playOneRun(*main, slot == 7 ? 8 : 7);
+    test::Game g;
+    auto& [tk, main] = g;
+    QVERIFY(g.designedInstalled());
+    playOneRun(*g.main, slot == 7 ? 8 : 7);
     QVERIFY(!main->OldAaName[slot == 7 ? 8 : 7]->text().isEmpty());
     if (!explanationOpen)
         tk.forms().find(names::mutazioni)->close();
@@ -152,30 +92,21 @@ void TstBadInput::incompleteCodonChangesNothing()
     for (int k = length; k < 3; ++k)
         QTest::keyClick(box, Qt::Key_Backspace);
     QCOMPARE(box->text().size(), length);
-    const Screen before = Screen::of(*main, tk);
+    const test::Screen before = g.screen();
 
     QTest::mouseClick(main->CodProt, Qt::LeftButton);
     QCOMPARE(tk.messages->shown.size(), std::size_t(1));
     QCOMPARE(tk.messages->shown.front().prompt, kLengthMessage);
     QCOMPARE(tk.messages->shown.front().title, kTitle);
 
-    const Screen after = Screen::of(*main, tk);
-    for (int i = 0; i < kSlots; ++i) {
-        QCOMPARE(after.nt[i], before.nt[i]);
-        QCOMPARE(after.rna[i], before.rna[i]);
-        QCOMPARE(after.newRow[i], before.newRow[i]);
-        QCOMPARE(after.oldRow[i], before.oldRow[i]);
-    }
-    QCOMPARE(after.label14, before.label14);
-    QCOMPARE(after.label15, before.label15);
-    QCOMPARE(after.explanation, explanationOpen);
-    QCOMPARE(after.reference, before.reference);
+    VERIFY_SAME(before, g.screen());
+    QCOMPARE(g.tk.forms().isVisible(names::mutazioni), explanationOpen);
 
     // Mending the box is all it takes to go on.
-    typeInto(box, referenceCodon(*main, slot));
+    typeInto(box, g.referenceCodon(slot));
     QTest::mouseClick(main->CodProt, Qt::LeftButton);
     QCOMPARE(tk.messages->shown.size(), std::size_t(1));
-    QCOMPARE(main->RNA[slot]->text(), rnaOf(referenceCodon(*main, slot)));
+    QCOMPARE(main->RNA[slot]->text(), transcribe(g.referenceCodon(slot)));
 }
 
 void TstBadInput::foreignCharacterIsDropped_data()
@@ -196,10 +127,10 @@ void TstBadInput::foreignCharacterIsDropped()
     QFETCH(int, slot);
     QFETCH(QString, foreign);
 
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    QVERIFY(main);
-    const QString generated = referenceCodon(*main, slot);
+    test::Game g;
+    auto& [tk, main] = g;
+    QVERIFY(g.designedInstalled());
+    const QString generated = g.referenceCodon(slot);
     // With the stop template gone too, a message comes up before the tidying of the report.
     const bool stopLeft = slot != 18;
     if (!stopLeft)
@@ -213,7 +144,7 @@ void TstBadInput::foreignCharacterIsDropped()
     box->paste();
     const QString held = box->text();
     QVERIFY2(held.startsWith(generated.left(2)) && held != generated, qPrintable(held));
-    const Screen before = Screen::of(*main, tk);
+    const test::Screen before = g.screen();
 
     // The previous-protein row before its tidying, seen while a message is up.
     std::array<QString, kSlots> oldAtWarning;
@@ -224,7 +155,7 @@ void TstBadInput::foreignCharacterIsDropped()
     QTest::mouseClick(main->CodProt, Qt::LeftButton);
 
     QCOMPARE(tk.messages->shown.size(), std::size_t(stopLeft ? 0 : 1));
-    QCOMPARE(main->RNA[slot]->text(), rnaOf(generated.left(2)));
+    QCOMPARE(main->RNA[slot]->text(), transcribe(generated.left(2)));
     QCOMPARE(main->naame[slot]->text(), QString());
     QVERIFY(main->AA[slot]->isEmpty());
     if (slot == 0) {
@@ -237,8 +168,8 @@ void TstBadInput::foreignCharacterIsDropped()
         for (int i = 0; i < kSlots; ++i) {
             if (i == slot)
                 continue;
-            const QString expected = i == 19 && !stopLeft ? codeOf(rnaOf(QStringLiteral("ggg")))
-                                                          : codeOf(rnaOf(referenceCodon(*main, i)));
+            const QString expected = i == 19 && !stopLeft ? codeOfDna(QStringLiteral("ggg"))
+                                                          : codeOfDna(g.referenceCodon(i));
             QCOMPARE(main->naame[i]->text(), expected);
         }
         // The slot shows nothing in the new row, so its replaced entry is tidied away.
@@ -246,13 +177,12 @@ void TstBadInput::foreignCharacterIsDropped()
     }
     if (!stopLeft) {
         // Up to the tidying, the slot counted as changed and showed what the generated codon coded.
-        QCOMPARE(oldAtWarning[slot], codeOf(rnaOf(generated)));
+        QCOMPARE(oldAtWarning[slot], codeOfDna(generated));
     }
 
     // Nothing but the RNA and protein rows moved.
-    const Screen after = Screen::of(*main, tk);
-    for (int i = 0; i < kSlots; ++i)
-        QCOMPARE(after.nt[i], before.nt[i]);
+    const test::Screen after = g.screen();
+    QCOMPARE(after.nt, before.nt);
     QCOMPARE(main->nt[slot]->text(), held);
     QCOMPARE(after.reference, before.reference);
 }
@@ -272,9 +202,9 @@ void TstBadInput::missingStopCodonWarnsThenTranslatesAll()
     QFETCH(QString, lastCodon);
     QFETCH(int, stopAt);
 
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    QVERIFY(main);
+    test::Game g;
+    auto& [tk, main] = g;
+    QVERIFY(g.designedInstalled());
     typeInto(main->nt[19], lastCodon);
     if (stopAt >= 0)
         typeInto(main->nt[stopAt], QStringLiteral("att"));
@@ -287,7 +217,7 @@ void TstBadInput::missingStopCodonWarnsThenTranslatesAll()
     bool rowsReadyAtWarning = true;
     tk.messages->whileShown = [&] {
         for (int i = 0; i < kSlots; ++i)
-            rowsReadyAtWarning = rowsReadyAtWarning && main->RNA[i]->text() == rnaOf(texts[i]) &&
+            rowsReadyAtWarning = rowsReadyAtWarning && main->RNA[i]->text() == transcribe(texts[i]) &&
                                  main->naame[i]->text().isEmpty();
         rowsReadyAtWarning = rowsReadyAtWarning && main->OldAaName[19]->text() == QStringLiteral("Stop");
     };
@@ -300,7 +230,7 @@ void TstBadInput::missingStopCodonWarnsThenTranslatesAll()
         QVERIFY(rowsReadyAtWarning);
         // Then all twenty are translated, with no Stop.
         for (int i = 0; i < kSlots; ++i) {
-            QCOMPARE(main->naame[i]->text(), codeOf(rnaOf(texts[i])));
+            QCOMPARE(main->naame[i]->text(), codeOfDna(texts[i]));
             QVERIFY(!main->naame[i]->text().isEmpty());
             QVERIFY(main->naame[i]->text() != QStringLiteral("Stop"));
         }
@@ -335,9 +265,9 @@ void TstBadInput::missingStartCodonShowsNoProtein()
 {
     QFETCH(QString, first);
 
-    test::TestToolkit tk;
-    MainForm* main = openMain(tk);
-    QVERIFY(main);
+    test::Game g;
+    auto& [tk, main] = g;
+    QVERIFY(g.designedInstalled());
     tk.forms().find(names::Atab)->close();
     test::flushDeletes();
     typeInto(main->nt[0], first);
@@ -350,12 +280,12 @@ void TstBadInput::missingStartCodonShowsNoProtein()
 
     QVERIFY(tk.messages->shown.empty());  // slot 19 still holds its stop
     for (int i = 0; i < kSlots; ++i) {
-        QCOMPARE(main->RNA[i]->text(), rnaOf(texts[i]));
+        QCOMPARE(main->RNA[i]->text(), transcribe(texts[i]));
         QCOMPARE(main->naame[i]->text(), QString());
         QVERIFY(main->AA[i]->isEmpty());
         QCOMPARE(main->OldAaName[i]->text(), i == 0 ? QStringLiteral("Met") : QString());
     }
-    QCOMPARE(main->OldAA[0]->toolTip(), qstr(entry(AminoAcidId::Met).italianName));
+    QCOMPARE(main->OldAA[0]->toolTip(), QStringLiteral("Metionina"));
     QVERIFY(!main->OldAA[0]->isEmpty());
     // The report still follows.
     QVERIFY(main->Label14->isVisible());

@@ -1,12 +1,13 @@
 // Every way out of the game ends it, whatever else is on screen at that moment.
 
-#include "tests/support/fakes.h"
+#include "tests/support/game.h"
 #include "ui/info/about_form.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/form_names.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QMenuBar>
 #include <QPointer>
@@ -20,43 +21,18 @@
 
 using namespace vintalem;
 using namespace vintalem::ui;
+using test::kAllForms;
 
 namespace {
 
-const QStringList kAllForms{names::zuvo, names::Atab, names::mutazioni, names::Information,
-                            names::InformazsuVintalem};
 // The windows besides the main one, one bit each in a row's subset.
 const QStringList kOthers{names::Atab, names::mutazioni, names::InformazsuVintalem, names::Information};
-
-const QString kLengthMessage =
-    QStringLiteral("Attenzione: controllare che in tutti i codoni siano presenti tre nucleotidi");
-const QString kStopMessage = QStringLiteral(
-    "Attenzione: ricordati che il DNA deve avere almeno un codone di stop affinchè la traduzione della proteina "
-    "possa terminare");
 
 enum class Way { CloseBox, Close, Esci };
 enum class Moment { Idle, Note, LengthMessage, StopMessage };
 
-QString wayName(Way w)
-{
-    switch (w) {
-    case Way::CloseBox: return QStringLiteral("close box");
-    case Way::Close: return QStringLiteral("close()");
-    case Way::Esci: return QStringLiteral("Esci");
-    }
-    return {};
-}
-
-QString momentName(Moment m)
-{
-    switch (m) {
-    case Moment::Idle: return QStringLiteral("idle");
-    case Moment::Note: return QStringLiteral("during the note");
-    case Moment::LengthMessage: return QStringLiteral("length message up");
-    case Moment::StopMessage: return QStringLiteral("stop message up");
-    }
-    return {};
-}
+const char* const kWayNames[] = {"close box", "close()", "Esci"};
+const char* const kMomentNames[] = {"idle", "during the note", "length message up", "stop message up"};
 
 void takeWayOut(MainForm* main, Way way)
 {
@@ -82,11 +58,6 @@ void tryWayOutOnDisabledWindow(MainForm* main, Way way)
     } else {
         main->close();
     }
-}
-
-QString referenceCodon(const MainForm& main, int slot)
-{
-    return QString::fromStdString(main.referenceSequence().substr(static_cast<std::size_t>(slot) * 3, 3));
 }
 
 }  // namespace
@@ -123,9 +94,9 @@ void TstExitPaths::everyWayOutEndsTheProgram_data()
                 for (int k = 0; k < 4; ++k)
                     if (subset & (1 << k))
                         open << kOthers.at(k);
-                const QString tag = QStringLiteral("%1, %2, with {%3}")
-                                        .arg(wayName(way), momentName(moment), open.join(QLatin1Char(',')));
-                QTest::newRow(qPrintable(tag)) << subset << int(way) << int(moment);
+                QTest::addRow("%s, %s, with {%s}", kWayNames[int(way)], kMomentNames[int(moment)],
+                              qPrintable(open.join(QLatin1Char(','))))
+                    << subset << int(way) << int(moment);
             }
         }
     }
@@ -140,16 +111,15 @@ void TstExitPaths::everyWayOutEndsTheProgram()
     const Moment when = static_cast<Moment>(moment);
     const bool withAbout = subset & 8;
 
-    test::TestToolkit tk;
-    auto* main = tk.forms().load<MainForm>(names::zuvo);
-    QVERIFY(main);
-    main->show();
+    test::Game g;
+    test::TestToolkit& tk = g.tk;
+    MainForm* main = g.main;
+    QVERIFY(g.designedInstalled());
 
     // Bring the windows of the row on screen the way a player does.
     if (when == Moment::Note) {
-        // The two stop templates code the same stop: a silent change.
-        main->nt[19]->setText(referenceCodon(*main, 19) == QLatin1String("act") ? QStringLiteral("atc")
-                                                                              : QStringLiteral("act"));
+        // The designed strand ends in att; act codes the same stop: a silent change.
+        main->nt[19]->setText(QStringLiteral("act"));
         QTest::mouseClick(main->CodProt, Qt::LeftButton);
         QVERIFY(main->Label15->isVisible());
     } else if (subset & 2) {
@@ -232,7 +202,7 @@ void TstExitPaths::everyWayOutEndsTheProgram()
         QVERIFY(messageUp);
         QCOMPARE(tk.messages->shown.size(), std::size_t(1));
         QCOMPARE(tk.messages->shown.front().prompt,
-                 when == Moment::LengthMessage ? kLengthMessage : kStopMessage);
+                 when == Moment::LengthMessage ? test::kLengthMessage : test::kStopMessage);
     }
     for (const QPointer<Form>& form : windows)
         if (form)
@@ -247,8 +217,7 @@ void TstExitPaths::everyWayOutEndsTheProgram()
     test::flushDeletes();
     for (const QPointer<Form>& form : windows)
         QVERIFY(form.isNull());
-    for (QWidget* w : QApplication::topLevelWidgets())
-        QVERIFY2(!qobject_cast<Form*>(w), qPrintable(w->objectName()));
+    QVERIFY(!test::anyFormLeft());
     for (const QString& name : kAllForms) {
         QCOMPARE(tk.forms().find(name), nullptr);
         QCOMPARE(tk.forms().load(name), nullptr);
@@ -261,11 +230,10 @@ void TstExitPaths::esciFromCodeWhileAboutIsOpen()
 {
     // Not a player's way (the menu is disabled), but the unload order must cope with the
     // about window enabling windows that are already gone.
-    test::TestToolkit tk;
-    auto* main = tk.forms().load<MainForm>(names::zuvo);
-    QVERIFY(main);
-    main->show();
-    QTest::mouseClick(main->CodProt, Qt::LeftButton);
+    test::Game g;
+    test::TestToolkit& tk = g.tk;
+    MainForm* main = g.main;
+    g.press();
     main->Info->trigger();
     main->mnuInformations->trigger();
     QCOMPARE(tk.forms().loadedCount(), 5);
@@ -276,27 +244,37 @@ void TstExitPaths::esciFromCodeWhileAboutIsOpen()
     test::flushDeletes();
     for (const QString& name : kAllForms)
         QCOMPARE(tk.forms().load(name), nullptr);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        QVERIFY2(!qobject_cast<Form*>(w), qPrintable(w->objectName()));
+    QVERIFY(!test::anyFormLeft());
 }
 
 void TstExitPaths::programStartsAndKeepsRunning()
 {
     // The program has no command line and no way out but its windows, so this only proves
-    // that the real executable starts and does not fall over on its own.
+    // that the real executable starts, shows its windows and is still running once its event
+    // loop runs. A plugin loaded into it reports the shown windows at that moment.
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(TEST_PLUGINS));
+    env.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"), QStringLiteral("vintalemshownwindows"));
     program.setProcessEnvironment(env);
     program.start(QStringLiteral(VINTALEM_EXE), {});
-    QVERIFY2(program.waitForStarted(5000), qPrintable(program.errorString()));
-    const bool finished = program.waitForFinished(1000);
-    QVERIFY2(!finished, qPrintable(QStringLiteral("the program ended by itself with code %1: %2")
-                                       .arg(program.exitCode())
-                                       .arg(QString::fromLocal8Bit(program.readAllStandardError()))));
+    QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+
+    // The deadline only keeps a broken program from hanging the suite; the line decides.
+    QByteArray out;
+    const QDeadlineTimer safety(120000);
+    while (!out.contains('\n') && program.waitForReadyRead(safety.remainingTime()))
+        out += program.readAllStandardOutput();
+    const QString line = QString::fromUtf8(out).trimmed();
+    QVERIFY2(line.startsWith(QStringLiteral("shown windows: ")),
+             qPrintable(QStringLiteral("no report (%1): %2").arg(line, QString::fromLocal8Bit(program.readAllStandardError()))));
+    const QStringList shown = line.mid(15).split(QLatin1Char('|'));
+    QVERIFY2(shown.contains(QStringLiteral("Vintalem")), qPrintable(line));
+    QVERIFY2(shown.contains(QStringLiteral("Tabella degli Aminoacidi")), qPrintable(line));
     QCOMPARE(program.state(), QProcess::Running);
     program.kill();
-    QVERIFY(program.waitForFinished(5000));
+    QVERIFY(program.waitForFinished());
 }
 
 QTEST_MAIN(TstExitPaths)

@@ -5,8 +5,9 @@
 
 #include "core/coding_run.h"
 #include "core/codon_table.h"
+#include "core/report.h"
 #include "core/sequence.h"
-#include "tests/support/fakes.h"
+#include "tests/support/game.h"
 #include "ui/codon_table/codon_table_form.h"
 #include "ui/info/about_form.h"
 #include "ui/main/main_form.h"
@@ -47,8 +48,9 @@ using test::kLengthMessage;
 using test::kStopMessage;
 using test::kTitle;
 
-const QStringList kAllForms{names::zuvo, names::Atab, names::mutazioni, names::Information,
-                            names::InformazsuVintalem};
+using test::kAllForms;
+using test::qstr;
+using test::codeOf;
 const QStringList kClosable{names::Atab, names::mutazioni, names::InformazsuVintalem, names::Information};
 
 std::uint32_t envNumber(const char* name, std::uint32_t fallback)
@@ -58,50 +60,17 @@ std::uint32_t envNumber(const char* name, std::uint32_t fallback)
     return ok ? static_cast<std::uint32_t>(value) : fallback;
 }
 
-// The program's random source, driven from the run's seed so that a seed replays the same sequences.
-class SeededSource final : public UniformSource {
-public:
-    explicit SeededSource(std::uint32_t seed) : gen_(seed) {}
-    void randomize() override {}
-    float next() override { return static_cast<float>(gen_() >> 8) / 16777216.0f; }
-
-private:
-    std::mt19937 gen_;
-};
-
-// What one coding run must leave in the rows, worked out from the rules, not from the window.
+// What the rows must show since the last run that passed the length check, as the core decides it.
 struct Rows {
-    std::array<QString, kSlots> rna, newCode, newTip, oldCode, oldTip;
-    std::array<bool, kSlots> newGlyph{}, oldGlyph{};
-    bool label14 = false;
+    std::array<QString, kSlots> rna;
+    ProteinRow fresh{}, previous{};
+    bool heading = false;
     quint8 flag = 0;
-    bool stopWarning = false;
 };
-
-QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 int characters(const QString& text) { return static_cast<int>(text.toUcs4().size()); }
 
-QString transcribe(const QString& dna)
-{
-    QString rna;
-    int taken = 0;
-    for (char32_t c : dna.toUcs4()) {
-        if (++taken > 3)
-            break;
-        switch (c) {
-        case U'a': rna += QLatin1Char('u'); break;
-        case U'g': rna += QLatin1Char('c'); break;
-        case U'c': rna += QLatin1Char('g'); break;
-        case U't': rna += QLatin1Char('a'); break;
-        default: break;
-        }
-    }
-    return rna;
-}
-
-Outcome lookUp(const QString& rna) { return LookUpCodon(rna.toStdString()); }
-QString codeOf(Outcome o) { return o ? qstr(entry(*o).code) : QString(); }
+Outcome lookUp(const QString& dna) { return LookUpCodon(TranscribeCodon(dna.toStdString())); }
 QString tipOf(Outcome o)
 {
     if (!o)
@@ -112,51 +81,7 @@ bool glyphOf(Outcome o) { return o && *o != AminoAcidId::Stop; }
 
 QString referenceCodon(const std::string& reference, int slot)
 {
-    return qstr(std::string_view(reference).substr(static_cast<std::size_t>(slot) * 3, 3));
-}
-
-Rows expectedRun(const std::array<QString, kSlots>& texts, const std::string& reference)
-{
-    Rows r;
-    std::array<Outcome, kSlots> fresh{}, previous{};
-    std::array<bool, kSlots> changed{};
-    bool anyStop = false;
-    for (int i = 0; i < kSlots; ++i) {
-        r.rna[i] = transcribe(texts[i]);
-        anyStop = anyStop || isStopCodon(r.rna[i].toStdString());
-        const QString generated = referenceCodon(reference, i);
-        changed[i] = texts[i] != generated;
-        previous[i] = lookUp(transcribe(generated));
-    }
-    r.stopWarning = !anyStop;
-    if (r.rna[0] == QLatin1String("aug")) {
-        for (int i = 0; i < kSlots; ++i) {
-            fresh[i] = lookUp(r.rna[i]);
-            if (fresh[i] == AminoAcidId::Stop)
-                break;
-        }
-    }
-    for (int i = 0; i < kSlots; ++i) {
-        r.newCode[i] = codeOf(fresh[i]);
-        r.newTip[i] = tipOf(fresh[i]);
-        r.newGlyph[i] = glyphOf(fresh[i]);
-        const Outcome old = changed[i] && (i == 0 || fresh[i]) ? previous[i] : Outcome{};
-        r.oldCode[i] = codeOf(old);
-        r.oldTip[i] = tipOf(old);
-        r.oldGlyph[i] = glyphOf(old);
-        r.label14 = r.label14 || !r.oldCode[i].isEmpty();
-    }
-    for (int i = 0; i < kSlots; ++i) {
-        const QString& n = r.newCode[i];
-        const QString& o = r.oldCode[i];
-        if (!n.isEmpty() && o == n) {
-            r.flag = 1;
-        } else if (!n.isEmpty() && !o.isEmpty()) {
-            r.flag = 0;
-            break;
-        }
-    }
-    return r;
+    return qstr(vintalem::referenceCodon(reference, static_cast<std::size_t>(slot)));
 }
 
 // What a line edit with a limit of three does with `inserted` at its cursor.
@@ -289,7 +214,6 @@ private:
     std::mt19937 rng_;
     std::unique_ptr<test::TestToolkit> tk_;
     QPointer<MainForm> main_;
-    QPointer<Form> explanation_;
     std::deque<QString> recent_;
     bool failed_ = false;
 
@@ -378,7 +302,9 @@ void TstRandomPlay::playThousandsOfActions()
 
     rng_.seed(seed_);
     tk_ = std::make_unique<test::TestToolkit>();
-    tk_->toolkit.setRandom(std::make_unique<SeededSource>(seed_ ^ 0x9E3779B9u));
+    // The program's random source starts from the run's seed, so that a seed replays the same strands.
+    tk_->toolkit.setRandom(
+        std::make_unique<ClockSeededGenerator>([c = tk_->clock] { return c->ticks(); }, seed_ ^ 0x9E3779B9u));
     main_ = tk_->forms().load<MainForm>(names::zuvo);
     QVERIFY(main_);
     main_->show();
@@ -534,8 +460,7 @@ void TstRandomPlay::finish()
     PLAY_CHECK(tk_->forms().ended(), QStringLiteral("the program did not end"));
     PLAY_CHECK(tk_->forms().loadedCount() == 0, QStringLiteral("windows left loaded"));
     PLAY_CHECK(main_.isNull(), QStringLiteral("the main window still exists"));
-    for (QWidget* w : QApplication::topLevelWidgets())
-        PLAY_CHECK(!qobject_cast<Form*>(w), QStringLiteral("window left behind: ") + w->objectName());
+    PLAY_CHECK(!test::anyFormLeft(), QStringLiteral("a window was left behind"));
     for (const QString& name : kAllForms)
         PLAY_CHECK(tk_->forms().load(name) == nullptr, name + QStringLiteral(" loaded after the end"));
 }
@@ -775,14 +700,14 @@ void TstRandomPlay::retype(const QString& codon, const char* what)
     } else if (typed == QLatin1String("~")) {
         // A different triplet that codes the same outcome as the generated one, if there is one.
         const QString generated = referenceCodon(reference_, i);
-        const Outcome outcome = lookUp(transcribe(generated));
+        const Outcome outcome = lookUp(generated);
         QStringList synonyms;
         static const char dna[] = "acgt";
         for (int a = 0; a < 4; ++a)
             for (int b = 0; b < 4; ++b)
                 for (int c = 0; c < 4; ++c) {
                     const QString t = QString::fromLatin1(std::array<char, 3>{dna[a], dna[b], dna[c]}.data(), 3);
-                    if (t != generated && lookUp(transcribe(t)) == outcome)
+                    if (t != generated && lookUp(t) == outcome)
                         synonyms << t;
                 }
         typed = synonyms.isEmpty() ? generated : synonyms.at(pick(static_cast<int>(synonyms.size())));
@@ -837,27 +762,28 @@ void TstRandomPlay::clickCodProt()
     if (duringNote)
         ++tally_.duringNote;
 
-    const Rows expected = expectedRun(texts, reference_);
-    // The core agrees with the rules as written here.
     PLAY_CHECK(!run.firstBadLength, QStringLiteral("the core refused complete codons"));
-    PLAY_CHECK(run.stopWarning == expected.stopWarning, QStringLiteral("the core's stop warning differs"));
-    for (int i = 0; i < kSlots; ++i) {
-        PLAY_CHECK(qstr(run.rna[i]) == expected.rna[i], QStringLiteral("core RNA %1").arg(i));
-        PLAY_CHECK(qstr(TranscribeCodon(core[i])) == expected.rna[i], QStringLiteral("TranscribeCodon %1").arg(i));
-    }
+    for (int i = 0; i < kSlots; ++i)
+        PLAY_CHECK(run.rna[i] == TranscribeCodon(core[i]), QStringLiteral("core RNA %1").arg(i));
 
-    const std::size_t wanted = messages_ + (expected.stopWarning ? 1 : 0);
+    const std::size_t wanted = messages_ + (run.stopWarning ? 1 : 0);
     PLAY_CHECK(shown.size() == wanted,
                QStringLiteral("%1 messages, expected %2").arg(shown.size() - messages_).arg(wanted - messages_));
-    if (expected.stopWarning) {
+    if (run.stopWarning) {
         ++tally_.stopWarnings;
         PLAY_CHECK(shown.back().prompt == kStopMessage && shown.back().title == kTitle,
                    QStringLiteral("wrong message: ") + shown.back().prompt);
     }
     messages_ = shown.size();
 
-    rows_ = expected;
-    if (expected.flag) {
+    const CodingReport report = runReport(run, rows_.previous);
+    for (int i = 0; i < kSlots; ++i)
+        rows_.rna[i] = qstr(run.rna[i]);
+    rows_.fresh = run.outcomes;
+    rows_.previous = report.previous;
+    rows_.heading = report.showHeading;
+    rows_.flag = report.silentMutation ? 1 : 0;
+    if (rows_.flag) {
         ++tally_.silent;
         noteDue_ = tk_->clock->secondsSinceMidnight() + MainForm::kNoteSeconds;
     } else {
@@ -1180,20 +1106,19 @@ void TstRandomPlay::checkInvariants()
 void TstRandomPlay::checkRows()
 {
     const Rows& r = rows_;
+    auto check = [this](const Label* caption, const PictureBox* glyph, Outcome o, const char* row, int i) {
+        PLAY_CHECK(caption->text() == codeOf(o),
+                   QStringLiteral("%1(%2) '%3', expected '%4'").arg(row).arg(i).arg(caption->text(), codeOf(o)));
+        PLAY_CHECK(glyph->toolTip() == tipOf(o), QStringLiteral("%1(%2) tooltip '%3'").arg(row).arg(i).arg(glyph->toolTip()));
+        PLAY_CHECK(glyph->isEmpty() == !glyphOf(o), QStringLiteral("%1(%2) drawing").arg(row).arg(i));
+    };
     for (int i = 0; i < kSlots; ++i) {
         PLAY_CHECK(main_->RNA[i]->text() == r.rna[i],
                    QStringLiteral("RNA(%1) '%2', expected '%3'").arg(i).arg(main_->RNA[i]->text(), r.rna[i]));
-        PLAY_CHECK(main_->naame[i]->text() == r.newCode[i],
-                   QStringLiteral("naame(%1) '%2', expected '%3'").arg(i).arg(main_->naame[i]->text(), r.newCode[i]));
-        PLAY_CHECK(main_->AA[i]->toolTip() == r.newTip[i], QStringLiteral("AA(%1) tooltip '%2'").arg(i).arg(main_->AA[i]->toolTip()));
-        PLAY_CHECK(main_->AA[i]->isEmpty() == !r.newGlyph[i], QStringLiteral("AA(%1) drawing").arg(i));
-        PLAY_CHECK(main_->OldAaName[i]->text() == r.oldCode[i],
-                   QStringLiteral("OldAaName(%1) '%2', expected '%3'").arg(i).arg(main_->OldAaName[i]->text(), r.oldCode[i]));
-        PLAY_CHECK(main_->OldAA[i]->toolTip() == r.oldTip[i],
-                   QStringLiteral("OldAA(%1) tooltip '%2'").arg(i).arg(main_->OldAA[i]->toolTip()));
-        PLAY_CHECK(main_->OldAA[i]->isEmpty() == !r.oldGlyph[i], QStringLiteral("OldAA(%1) drawing").arg(i));
+        PLAY_STEP(check(main_->naame[i], main_->AA[i], r.fresh[i], "naame", i));
+        PLAY_STEP(check(main_->OldAaName[i], main_->OldAA[i], r.previous[i], "OldAaName", i));
     }
-    PLAY_CHECK(main_->Label14->isVisible() == r.label14, QStringLiteral("Label14 visibility"));
+    PLAY_CHECK(main_->Label14->isVisible() == r.heading, QStringLiteral("Label14 visibility"));
     PLAY_CHECK(main_->silentMutation() == r.flag, QStringLiteral("silent-mutation flag %1").arg(main_->silentMutation()));
 }
 
@@ -1222,23 +1147,10 @@ void TstRandomPlay::checkForms()
                    QStringLiteral("the explanation text changed"));
     // The codon table highlights the cells of one outcome at most, in one colour.
     if (CodonTableForm* t = table()) {
-        QString code;
-        QColor colour;
-        const QColor plain = t->palette().color(QPalette::Active, QPalette::ButtonText);
-        for (const Label* cell : t->aminoacido) {
-            if (!cell->fontBold()) {
-                PLAY_CHECK(colourOf(cell) == plain, QStringLiteral("a plain cell is coloured"));
-                continue;
-            }
-            if (code.isEmpty()) {
-                code = cell->text();
-                colour = colourOf(cell);
-            }
-            PLAY_CHECK(cell->text() == code && colourOf(cell) == colour,
-                       QStringLiteral("cells of two outcomes are highlighted"));
-        }
-        if (!code.isEmpty())
-            PLAY_STEP(checkHighlight(code, colour));
+        const auto& cells = t->aminoacido;
+        const auto bold = std::find_if(cells.begin(), cells.end(), [](const Label* c) { return c->fontBold(); });
+        PLAY_STEP(bold == cells.end() ? checkHighlight(QString(), QColor())
+                                      : checkHighlight((*bold)->text(), colourOf(*bold)));
     }
 }
 
