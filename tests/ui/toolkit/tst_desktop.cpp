@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <cmath>
 #include <memory>
 
 using namespace vintalem;
@@ -21,6 +22,17 @@ static QString titleBar(const QWidget* window)
 {
     const QString title = window->windowHandle()->title(), name = QGuiApplication::applicationDisplayName();
     return name == QCoreApplication::applicationName() || title.endsWith(name) ? title : title + " — " + name;
+}
+
+// WCAG 2.1 contrast ratio of two opaque colours.
+static double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 class TstDesktop : public QObject {
@@ -56,6 +68,30 @@ private slots:
         else
             shown = titleBar(tk.forms().show(form));
         QCOMPARE(shown, caption);
+    }
+
+    // The texts whose colour the desktop would give, on the grounds they are drawn on
+    // (Codoni's ground is the button face); the application keeps this palette on any scheme.
+    void textsReadOnTheirGround_data()
+    {
+        QTest::addColumn<QPalette::ColorRole>("text");
+        QTest::addColumn<QPalette::ColorRole>("ground");
+        QTest::newRow("window") << QPalette::WindowText << QPalette::Window;
+        QTest::newRow("text box") << QPalette::Text << QPalette::Base;
+        QTest::newRow("Codoni") << QPalette::Text << QPalette::Button;
+        QTest::newRow("button") << QPalette::ButtonText << QPalette::Button;
+        QTest::newRow("selection") << QPalette::HighlightedText << QPalette::Highlight;
+        QTest::newRow("tooltip") << QPalette::ToolTipText << QPalette::ToolTipBase;
+    }
+    void textsReadOnTheirGround()
+    {
+        QFETCH(QPalette::ColorRole, text);
+        QFETCH(QPalette::ColorRole, ground);
+        QCOMPARE(QApplication::palette(), designedPalette());
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            const double ratio = contrast(designedPalette().color(group, text), designedPalette().color(group, ground));
+            QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
+        }
     }
 
     void onlyTheLeftButtonChooses_data()
