@@ -13,6 +13,15 @@ if [ "${1:-}" = --orca ]; then orca_log=$(realpath "${2:?--orca needs a file}");
 [ -x build/vintalem ] || make build
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 ORCA_LOG="$orca_log"
 export XDG_RUNTIME_DIR=$(mktemp -d) HOME=${orca_log:+$(mktemp -d)}${orca_log:-$HOME}
+if [ -n "$orca_log" ]; then
+    # Speech goes to ALSA's null device: with no sound server, speech-dispatcher would wait for
+    # PulseAudio for ever, and Orca with it, and the game's key events would time out.
+    mkdir -p "$HOME/.config"
+    cp -r /etc/speech-dispatcher "$HOME/.config/"
+    echo 'AudioOutputMethod "alsa"' >> "$HOME/.config/speech-dispatcher/speechd.conf"
+    echo 'pcm.!default { type null }' > "$HOME/.asoundrc"
+fi
+status=0
 xvfb-run -a -s "-screen 0 1366x768x24" dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
     openbox >/dev/null 2>&1 & wm=$!
@@ -24,8 +33,9 @@ xvfb-run -a -s "-screen 0 1366x768x24" dbus-run-session -- bash -c '
     /usr/bin/python3 scripts/a11y-walk.py || status=$?
     kill $game 2>/dev/null || true
     kill ${orca:-} $wm $bus 2>/dev/null || true
-    exit $status'
+    exit $status' || status=$?
 if [ -n "$orca_log" ]; then
     echo "What Orca said:"
     grep -o "SPEECH OUTPUT: .*" "$orca_log" | sed "s/{.*//; s/^SPEECH OUTPUT: //"
 fi
+exit $status
