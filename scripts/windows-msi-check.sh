@@ -17,16 +17,17 @@ ok() { echo "msi: ok: $*"; passed=$((passed + 1)); }
 w cmd /c exit >/dev/null
 c="$VINTALEM_WINEPREFIX/drive_c"
 dir="$c/Program Files/Vintalem"
-lnk="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vintalem.lnk"
+# Windows Installer puts a per-machine shortcut among all users' programs; Wine's among the user's.
+shortcut() { find "$c/ProgramData/Microsoft/Windows/Start Menu" "$c/users" -name Vintalem.lnk 2>/dev/null | head -n1; }
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 entries() { w reg query "$uninstall_key" /s 2>/dev/null | tr -d '\r' | grep -c 'DisplayName.*REG_SZ.*Vintalem' || true; }
-state() { (cd "$c" && find . -path ./windows -prune -o -path ./users -prune -o -print | sort) > "$1"
+state() { (cd "$c" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -print | sort) > "$1"
           w reg query "$uninstall_key" 2>/dev/null | tr -d '\r' | sort >> "$1"; }
 state "$tmp/before"
 
 w msiexec /i "$(winepath -w "$msi")" /qn || fail "silent install"
 [ -f "$dir/vintalem.exe" ] && [ -f "$dir/LEGGIMI.txt" ] && [ -f "$dir/licenze/LGPL-3.txt" ] || fail "installed files"
-[ -f "$lnk" ] || fail "Start-menu shortcut"
+lnk=$(shortcut); [ -n "$lnk" ] || fail "Start-menu shortcut"
 info=$(w reg query "$uninstall_key" /s | tr -d '\r')
 grep -q 'DisplayName.*Vintalem' <<<"$info" && grep -q "DisplayVersion.*$version" <<<"$info" \
     && grep -q 'Publisher.*Vintalem' <<<"$info" || fail "entry among installed programs: $info"
@@ -88,6 +89,6 @@ ok "1.0.1 over $version: one entry, the new files"
 w msiexec /x "$(winepath -w "$later/vintalem-1.0.1-x64.msi")" /qn || fail "silent uninstall"
 state "$tmp/after"
 diff "$tmp/before" "$tmp/after" >&2 || fail "left behind after uninstall"
-[ ! -e "$dir" ] && [ ! -e "$lnk" ] && [ "$(entries)" = 0 ] || fail "left behind after uninstall"
+[ ! -e "$dir" ] && [ -z "$(shortcut)" ] && [ "$(entries)" = 0 ] || fail "left behind after uninstall"
 ok "silent uninstall leaves no file, no shortcut and no entry"
 echo "msi: $passed passed, 0 failed"
