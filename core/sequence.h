@@ -45,6 +45,24 @@ constexpr bool isStopTemplate(std::string_view triplet)
     return false;
 }
 
+inline constexpr int kBackspaceKey = 8;
+
+// What a codon box takes for a typed character code: a, c, g and t, capitals lowered, and
+// Backspace; anything else becomes 0, which drops the key.
+constexpr int codonBoxKey(int keyAscii)
+{
+    if (keyAscii >= 'A' && keyAscii <= 'Z')
+        keyAscii += 'a' - 'A';
+    switch (keyAscii) {
+    case 'a':
+    case 'c':
+    case 'g':
+    case 't':
+    case kBackspaceKey: return keyAscii;
+    default: return 0;
+    }
+}
+
 // A fresh template strand: "tac", 18 triplets that are not stop templates, a stop template.
 // Reseeds the source before the middle codons and again before the stop.
 CodonTexts drawSequence(UniformSource& source);

@@ -49,6 +49,8 @@ private slots:
     void cells_data();
     void cells();
     void everyCellIsItsCodon();
+    void cellsOfAminoAcid_data();
+    void cellsOfAminoAcid();
 };
 
 void TstCodonTable::standardCode_data()
@@ -182,6 +184,40 @@ void TstCodonTable::everyCellIsItsCodon()
         QCOMPARE(text(entry(outcomeOfCell(cell)).code), code.at(expected));
     }
     QCOMPARE(seen.size(), std::size_t{64});
+}
+
+void TstCodonTable::cellsOfAminoAcid_data()
+{
+    QTest::addColumn<AminoAcidId>("id");
+    QTest::addColumn<QList<int>>("cells");  // worked out by hand
+    QTest::addColumn<QString>("codons");
+    QTest::newRow("Met") << AminoAcidId::Met << QList<int>{14} << "aug";
+    QTest::newRow("Trp") << AminoAcidId::Trp << QList<int>{58} << "ugg";
+    QTest::newRow("Phe") << AminoAcidId::Phe << QList<int>{61, 63} << "uuc uuu";
+    QTest::newRow("Ile") << AminoAcidId::Ile << QList<int>{12, 13, 15} << "aua auc auu";
+    QTest::newRow("Stop") << AminoAcidId::Stop << QList<int>{48, 50, 56} << "uaa uag uga";
+    QTest::newRow("Leu") << AminoAcidId::Leu << QList<int>{28, 29, 30, 31, 60, 62} << "cua cuc cug cuu uua uug";
+    QTest::newRow("Ser") << AminoAcidId::Ser << QList<int>{9, 11, 52, 53, 54, 55} << "agc agu uca ucc ucg ucu";
+    QTest::newRow("Arg") << AminoAcidId::Arg << QList<int>{8, 10, 24, 25, 26, 27} << "aga agg cga cgc cgg cgu";
+    QTest::newRow("Gly") << AminoAcidId::Gly << QList<int>{40, 41, 42, 43} << "gga ggc ggg ggu";
+    QTest::newRow("Asn") << AminoAcidId::Asn << QList<int>{1, 3} << "aac aau";
+    QTest::newRow("Lys") << AminoAcidId::Lys << QList<int>{0, 2} << "aaa aag";
+}
+
+void TstCodonTable::cellsOfAminoAcid()
+{
+    QFETCH(AminoAcidId, id);
+    QFETCH(QList<int>, cells);
+    QFETCH(QString, codons);
+    QList<int> got;
+    QStringList listed;
+    for (const std::size_t cell : cellsOf(id)) {
+        got << static_cast<int>(cell);
+        const auto c = codonOfCell(cell);
+        listed << QString::fromLatin1(c.data(), 3);
+    }
+    QCOMPARE(got, cells);
+    QCOMPARE(listed.join(QLatin1Char(' ')), codons);
 }
 
 QTEST_APPLESS_MAIN(TstCodonTable)

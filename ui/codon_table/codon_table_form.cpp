@@ -27,10 +27,6 @@ constexpr std::array<CodonTableForm::GridLine, 12> kGridLines{{
     {"Line6", 240, 2400, 4920, 2400},
     {"Line7", 240, 3360, 4920, 3360},
 }};
-// The band separators, whose first point's Y tells a cell's second base.
-constexpr const CodonTableForm::GridLine& kLine5 = kGridLines[9];
-constexpr const CodonTableForm::GridLine& kLine6 = kGridLines[10];
-constexpr const CodonTableForm::GridLine& kLine7 = kGridLines[11];
 
 constexpr int cellLeft(int i) { return 1080 + 1080 * (i / 16); }
 constexpr int cellTop(int i) { return 480 + 960 * ((i / 4) % 4) + 240 * (i % 4); }
@@ -57,6 +53,13 @@ constexpr std::array<CodonTableForm::BaseLetter, 72> makeBaseLetters()
 constexpr std::array<CodonTableForm::BaseLetter, 72> kBaseLetters = makeBaseLetters();
 
 QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The cells a code names, in grid order; a code no cell shows ("STOP", "") names none.
+std::vector<std::size_t> cellsOfCode(const QString& code)
+{
+    const auto id = FindByCode(code.toStdString());
+    return id ? cellsOf(*id) : std::vector<std::size_t>{};
+}
 
 // The twelve lines of the grid and the 72 base letters: all of it static, so one
 // widget paints it instead of a label per letter.
@@ -231,7 +234,7 @@ void CodonTableForm::AaList_MouseUp(int /*Button*/, int /*Shift*/, int /*X*/, in
     if (p >= 0 && p < static_cast<int>(kEntryCount))
         SelectedCode = qstr(entry(byListIndex(static_cast<std::size_t>(p))).code);
     const QString code = SelectedCode;
-    Which(code, 1);
+    Which(code, Coming::FromThisWindow);
     ListCodons(code);
 }
 
@@ -239,27 +242,26 @@ void CodonTableForm::aminoacido_Click(int Index)
 {
     const QString code = aminoacido[Index]->text();
     ListCodons(code);
-    Which(code, 1);
+    Which(code, Coming::FromThisWindow);
     AaList->setCurrentRow(ListPositionOf(Index));
     AaList->scrollToItem(AaList->currentItem());
 }
 
-void CodonTableForm::Which(const QString& AA, quint8 coming)
+void CodonTableForm::Which(const QString& AA, Coming coming)
 {
     forms().show(names::Atab);
     ClearHighlight();
-    for (int i = 0; i < kCells; ++i) {
-        if (aminoacido[i]->text() != AA)
-            continue;
-        if (coming != 0) {
-            aminoacido[i]->setForeColor(kMagenta);
+    for (const std::size_t i : cellsOfCode(AA)) {
+        Label* cell = aminoacido[i];
+        if (coming != Coming::FromMainWindow) {
+            cell->setForeColor(kMagenta);
         } else {
-            aminoacido[i]->setForeColor(kYellow);
-            AaList->setCurrentRow(ListPositionOf(i));
+            cell->setForeColor(kYellow);
+            AaList->setCurrentRow(ListPositionOf(static_cast<int>(i)));
             AaList->scrollToItem(AaList->currentItem());
         }
-        aminoacido[i]->setFontBold(true);
-        aminoacido[i]->setMarked(true);
+        cell->setFontBold(true);
+        cell->setMarked(true);
     }
 }
 
@@ -275,24 +277,15 @@ void CodonTableForm::ClearHighlight()
 
 int CodonTableForm::ListPositionOf(int cell) const
 {
-    const QString caption = aminoacido[cell]->text();
-    for (std::size_t p = 0; p < kEntryCount; ++p)
-        if (caption == qstr(entry(byListIndex(p)).code))
-            return static_cast<int>(p);
-    return -1;
+    return static_cast<int>(listIndexOf(outcomeOfCell(static_cast<std::size_t>(cell))));
 }
 
 void CodonTableForm::ListCodons(const QString& code)
 {
     QString codons;
-    for (int i = 0; i < kCells; ++i) {
-        if (aminoacido[i]->text() != code)
-            continue;
-        const QChar third = kBases[i % 4];
-        const int top = aminoacido[i]->y() * kTwipsPerPixel;
-        const int band = top < kLine5.y1 ? 0 : top < kLine6.y1 ? 1 : top < kLine7.y1 ? 2 : 3;
-        const QChar first = kBases[i / 16];
-        codons += QLatin1Char(' ') + QString(first).toLower() + QString(kBases[band]).toLower() + third.toLower();
+    for (const std::size_t i : cellsOfCode(code)) {
+        const auto codon = codonOfCell(i);
+        codons += QLatin1Char(' ') + QString::fromLatin1(codon.data(), codon.size());
     }
     Label74->setText(codons);
     Label74->setFocusPolicy(codons.isEmpty() ? Qt::NoFocus : Qt::TabFocus);

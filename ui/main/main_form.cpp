@@ -33,7 +33,7 @@ const QColor kCompleteCodon(0, 0, 0);
 QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 QColor qcolor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
-using GlyphProcedure = void (MainForm::*)(int, quint8);
+using GlyphProcedure = void (MainForm::*)(int, Row);
 constexpr std::array<GlyphProcedure, kAminoAcidCount> kGlyphProcedures{
     &MainForm::DrawAla, &MainForm::DrawCys, &MainForm::DrawAsp, &MainForm::DrawGlu, &MainForm::DrawPhe,
     &MainForm::DrawGly, &MainForm::DrawHis, &MainForm::DrawIle, &MainForm::DrawLys, &MainForm::DrawLeu,
@@ -276,7 +276,7 @@ void MainForm::ClearProteinSlot(int i)
     AA[i]->Cls();
     AA[i]->setToolTip(QString());
     naame[i]->setText(QString());
-    updateGlyphFocus(i, 0);
+    updateGlyphFocus(i, Row::New);
 }
 
 void MainForm::clearOldSlot(int i)
@@ -284,11 +284,11 @@ void MainForm::clearOldSlot(int i)
     OldAA[i]->Cls();
     OldAA[i]->setToolTip(QString());
     OldAaName[i]->setText(QString());
-    updateGlyphFocus(i, 1);
+    updateGlyphFocus(i, Row::Old);
 }
 
 // Only a box that shows an amino acid or a stop is a Tab stop: there is nothing to look up in an empty one.
-void MainForm::updateGlyphFocus(int slot, quint8 isOld)
+void MainForm::updateGlyphFocus(int slot, Row isOld)
 {
     glyphBox(slot, isOld)->setFocusPolicy(nameLabel(slot, isOld)->text().isEmpty() ? Qt::NoFocus : Qt::TabFocus);
 }
@@ -304,13 +304,7 @@ void MainForm::ChnSeq_Click()
     previousRow_ = {};
 }
 
-void MainForm::nt_KeyPress(int /*Index*/, int& KeyAscii)
-{
-    if (KeyAscii >= 65 && KeyAscii <= 90)
-        KeyAscii += 32;
-    if (KeyAscii != 97 && KeyAscii != 99 && KeyAscii != 103 && KeyAscii != 116 && KeyAscii != 8)
-        KeyAscii = 0;
-}
+void MainForm::nt_KeyPress(int /*Index*/, int& KeyAscii) { KeyAscii = codonBoxKey(KeyAscii); }
 
 void MainForm::nt_Change(int Index)
 {
@@ -324,7 +318,7 @@ void MainForm::AA_Click(int Index)
     if (code.isEmpty())
         return;
     if (auto* table = dynamic_cast<AminoAcidLookup*>(forms().load(names::Atab)))
-        table->Which(code, 0);
+        table->Which(code, Coming::FromMainWindow);
 }
 
 void MainForm::OldAA_Click(int Index)
@@ -333,10 +327,10 @@ void MainForm::OldAA_Click(int Index)
     if (code.isEmpty())
         return;
     if (auto* table = dynamic_cast<AminoAcidLookup*>(forms().load(names::Atab)))
-        table->Which(code, 0);
+        table->Which(code, Coming::FromMainWindow);
 }
 
-void MainForm::DecodeCodon(int slot, quint8 isOld, Outcome outcome)
+void MainForm::DecodeCodon(int slot, Row isOld, Outcome outcome)
 {
     if (!outcome)
         return;  // no match: the slot keeps what it showed
@@ -347,18 +341,15 @@ void MainForm::DecodeCodon(int slot, quint8 isOld, Outcome outcome)
     glyphBox(slot, isOld)->setToolTip(qstr(kStopTooltip));
     nameLabel(slot, isOld)->setText(qstr(entry(AminoAcidId::Stop).code));
     updateGlyphFocus(slot, isOld);
-    if (!isOld)
-        for (int k = slot + 1; k < kSlots; ++k)
-            ClearProteinSlot(k);
 }
 
-void MainForm::PrepareGlyphBox(int slot, quint8 isOld)
+void MainForm::PrepareGlyphBox(int slot, Row isOld)
 {
     const ChainLine line = chainLine(static_cast<float>(client()->width()), static_cast<float>(client()->height()));
     glyphBox(slot, isOld)->drawLine({line.x1, line.y1}, {line.x2, line.y2});
 }
 
-void MainForm::DrawGlyph(AminoAcidId aminoAcid, int slot, quint8 isOld)
+void MainForm::DrawGlyph(AminoAcidId aminoAcid, int slot, Row isOld)
 {
     PrepareGlyphBox(slot, isOld);
     PictureBox* box = glyphBox(slot, isOld);
@@ -389,7 +380,7 @@ void MainForm::CodProt_Click()
 
     for (int i = 0; i < kSlots; ++i) {
         if (run.changes[i].changed) {
-            DecodeCodon(i, 1, run.changes[i].previous);
+            DecodeCodon(i, Row::Old, run.changes[i].previous);
         } else {
             clearOldSlot(i);
         }
@@ -414,13 +405,9 @@ void MainForm::TranslateRna(const CodingRunResult& run, const CodingReport& repo
 {
     if (!CheckStopCodon(run))
         return;
-    if (run.rna[0] == kStartCodon) {
-        for (int i = 0; i < kSlots; ++i) {
-            DecodeCodon(i, 0, run.outcomes[i]);
-            if (run.outcomes[i] == AminoAcidId::Stop)
-                break;
-        }
-    }
+    // The core already left every slot empty without a start, and after the first stop.
+    for (int i = 0; i < kSlots; ++i)
+        DecodeCodon(i, Row::New, run.outcomes[i]);
     Report(report);
 }
 
@@ -436,12 +423,12 @@ void MainForm::Report(const CodingReport& report)
             clearOldSlot(i);
     }
     previousRow_ = report.previous;
-    silentMutation_ = report.silentMutation ? 1 : 0;
+    silentMutation_ = report.silentMutation;
     Label14->setVisible(report.showHeading);
 
     // The note stays up 2 seconds after the last run that showed it, with the window
     // fully responsive; a later run that replaced something hides it at once.
-    if (silentMutation_ == 1) {
+    if (silentMutation_) {
         Label15->show();
         noteAlarm_ = clock().after(kNoteSeconds, [this] { Label15->hide(); });
     } else {

@@ -438,7 +438,7 @@ void TstMainWindow::tableMenuReopensClosedTableAfresh()
     auto& [tk, main] = g;
     QPointer<CodonTableForm> table = tk.forms().find<CodonTableForm>(names::Atab);
     QVERIFY(table);
-    table->Which(QStringLiteral("Met"), 0);
+    table->Which(QStringLiteral("Met"), Coming::FromMainWindow);
     QVERIFY(anyCellBold(*table, QStringLiteral("Met")));
 
     table->close();  // the user's close box
