@@ -1,7 +1,6 @@
+#include "assets.h"
+#include "form_names.h"
 #include "forms.h"
-
-#include "ui/toolkit/application.h"
-#include "ui/toolkit/form_names.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <QApplication>
@@ -16,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     Toolkit toolkit;
+    installRandomSource(toolkit);
     registerForms(toolkit.forms());
     // exit(), not quit(): quit() would first ask every window to close, and ours close only by unloading.
     QObject::connect(&toolkit.forms(), &FormRegistry::lastFormUnloaded, &app, [] { QCoreApplication::exit(0); },

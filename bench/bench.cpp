@@ -11,9 +11,8 @@
 #include "app/forms.h"
 #include "core/coding_run.h"
 #include "ui/main/main_form.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form_names.h"
-#include "ui/toolkit/icon.h"
+#include "app/assets.h"
+#include "app/form_names.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <QApplication>
@@ -314,6 +313,7 @@ InProcessFigures measureInProcess(int codingRuns, bool profileOnly)
     auto messages = std::make_unique<SilentMessages>();
     SilentMessages* silent = messages.get();
     toolkit.setMessages(std::move(messages));
+    installRandomSource(toolkit);
     registerForms(toolkit.forms());
     auto* main = toolkit.forms().load<MainForm>(names::zuvo);
     if (!main) {

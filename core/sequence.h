@@ -2,6 +2,7 @@
 
 #include "coding_run.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string_view>
@@ -63,8 +64,41 @@ constexpr int codonBoxKey(int keyAscii)
     }
 }
 
+namespace detail {
+// Integer part of r * n + 1, kept in 1..n even for a source that breaks its range.
+constexpr int drawCode(float r, int n)
+{
+    const int code = static_cast<int>(r * static_cast<float>(n) + 1.0f);
+    return std::clamp(code, 1, n);
+}
+
+// Base codes in the game's order: 1 a, 2 g, 3 c, 4 t.
+inline constexpr std::string_view kBaseOfCode = "agct";
+}  // namespace detail
+
 // A fresh template strand: "tac", 18 triplets that are not stop templates, a stop template.
-// Reseeds the source before the middle codons and again before the stop.
-CodonTexts drawSequence(UniformSource& source);
+// Reseeds the source before the middle codons and again before the stop. Any source with
+// randomize() and next() serves, a UniformSource or a window toolkit's own.
+template <typename Source>
+CodonTexts drawSequence(Source& source)
+{
+    CodonTexts codons;
+    codons[0] = kStartTemplate;
+
+    source.randomize();
+    for (std::size_t slot = 1; slot + 1 < kCodonCount; ++slot) {
+        std::string triplet;
+        do {
+            triplet.clear();
+            for (std::size_t b = 0; b < kCodonLength; ++b)
+                triplet.push_back(detail::kBaseOfCode[detail::drawCode(source.next(), 4) - 1]);
+        } while (isStopTemplate(triplet));
+        codons[slot] = triplet;
+    }
+
+    source.randomize();
+    codons[kCodonCount - 1] = kStopTemplates[detail::drawCode(source.next(), 3) - 1];
+    return codons;
+}
 
 }  // namespace vintalem

@@ -1,9 +1,9 @@
 // Plays one short game and saves a picture of every window: main.png after a
 // coding run with two mutations, and one picture per other window.
+#include "app/assets.h"
+#include "app/form_names.h"
 #include "app/forms.h"
 #include "ui/main/main_form.h"
-#include "ui/toolkit/application.h"
-#include "ui/toolkit/form_names.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <QApplication>
@@ -39,6 +39,7 @@ int main(int argc, char* argv[])
 
     Toolkit toolkit;
     toolkit.setMessages(std::make_unique<SilentMessages>());
+    installRandomSource(toolkit);
     registerForms(toolkit.forms());
     auto* main = toolkit.forms().load<MainForm>(names::zuvo);
     main->show();

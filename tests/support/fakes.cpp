@@ -1,6 +1,7 @@
 #include "fakes.h"
 
 #include "app/forms.h"
+#include "core/sequence.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -84,7 +85,8 @@ TestToolkit::TestToolkit()
     clock = fake.get();
     toolkit.setClock(std::move(fake));
     // Reseeding reads the fake clock's ticks, which count from zero in every toolkit.
-    toolkit.setRandom(std::make_unique<ClockSeededGenerator>([c = clock] { return c->ticks(); }, testSeed()));
+    toolkit.setRandom(
+        std::make_unique<ui::RandomService<ClockSeededGenerator>>([c = clock] { return c->ticks(); }, testSeed()));
     ui::registerForms(toolkit.forms());
 }
 

@@ -2,7 +2,7 @@
 
 #include "core/codon_table.h"
 #include "ui/main/mutation_form.h"
-#include "ui/toolkit/form_names.h"
+#include "app/form_names.h"
 
 #include <QApplication>
 #include <QTest>

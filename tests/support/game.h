@@ -3,7 +3,7 @@
 #include "core/coding_run.h"
 #include "tests/support/fakes.h"
 #include "ui/main/main_form.h"
-#include "ui/toolkit/form_names.h"
+#include "app/form_names.h"
 
 #include <QImage>
 #include <QPointer>

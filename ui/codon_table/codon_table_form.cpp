@@ -1,8 +1,7 @@
 #include "codon_table_form.h"
 
 #include "core/codon_table.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form_names.h"
+#include "app/form_names.h"
 #include "ui/toolkit/form_registry.h"
 #include "ui/toolkit/twips.h"
 
@@ -65,8 +64,9 @@ std::vector<std::size_t> cellsOfCode(const QString& code)
 // widget paints it instead of a label per letter.
 class GridLines final : public QWidget {
 public:
-    explicit GridLines(QWidget* parent) : QWidget(parent), letterFont_(boldFont())
+    explicit GridLines(QWidget* parent) : QWidget(parent), letterFont_(font())
     {
+        letterFont_.setBold(true);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         for (std::size_t b = 0; b < captions_.size(); ++b) {
             captions_[b].setText(QString(kBases[static_cast<qsizetype>(b)]));
@@ -115,7 +115,6 @@ const std::array<CodonTableForm::BaseLetter, 72>& CodonTableForm::baseLetters() 
 
 CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella degli Aminoacidi"), 6600, 5010)
 {
-    setFont(defaultFont());
     QWidget* area = client();
     auto* lines = new GridLines(area);
     lines->setGeometry(area->rect());
@@ -125,6 +124,7 @@ CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella deg
         cell->setObjectName(QStringLiteral("aminoacido(%1)").arg(i));
         const auto codon = codonOfCell(static_cast<std::size_t>(i));
         cell->setAccessibleName(QString::fromLatin1(codon.data(), 3));
+        cell->setMarkedDescription(QStringLiteral("evidenziato"));
         placeTwips(cell, cellLeft(i), cellTop(i), 375, 255);
         connect(cell, &Label::clicked, this, [this, i] { aminoacido_Click(i); });
         // The grid is one Tab stop, the cell last visited; the arrow keys move within it.
@@ -158,7 +158,6 @@ CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella deg
     connect(AaList, &ListBox::mouseUp, this, &CodonTableForm::AaList_MouseUp);
     connect(AaList, &ListBox::chosenByKey, this, [this] { AaList_MouseUp(0, 0, 0, 0); });
     placeTwips(AaList, 5040, 840, 1455, 255);
-    setTabOrder(Codoni, AaList);
 
     Label75 = new Label(QStringLiteral("I codoni di RNA che codificano per l'aminoacido sono:"), area);
     Label75->setObjectName(QStringLiteral("Label75"));
@@ -170,19 +169,11 @@ CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella deg
     placeTwips(Label74, 5040, 2160, 1455, 495);
     // The codon list is a Tab stop once it lists something, between the list and the grid.
     Label74->setAccessibleName(QStringLiteral("Codoni di RNA"));
-    // Qt orders only controls that take the focus, so they take it while they are ordered.
-    Label74->setFocusPolicy(Qt::TabFocus);
-    setTabOrder(AaList, Label74);
-    QWidget* previous = Label74;
-    for (Label* cell : aminoacido) {
-        cell->setFocusPolicy(Qt::TabFocus);
-        setTabOrder(previous, cell);
-        previous = cell;
-    }
-    Label74->setFocusPolicy(Qt::NoFocus);
+    std::vector<QWidget*> tabOrder{Codoni, AaList, Label74};
+    tabOrder.insert(tabOrder.end(), aminoacido.begin(), aminoacido.end());
+    setTabOrderOf(tabOrder);
     Codoni->setFocus();  // where the keyboard lands when the window comes up, first in the Tab order
-    for (Label* cell : aminoacido)
-        cell->setFocusPolicy(cell == aminoacido[0] ? Qt::TabFocus : Qt::NoFocus);
+    aminoacido[0]->setFocusPolicy(Qt::TabFocus);
 }
 
 bool CodonTableForm::eventFilter(QObject* watched, QEvent* event)

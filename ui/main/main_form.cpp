@@ -4,8 +4,7 @@
 #include "core/glyph_style.h"
 #include "core/sequence.h"
 #include "ui/codon_table/amino_acid_lookup.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form_names.h"
+#include "app/form_names.h"
 #include "ui/toolkit/toolkit.h"
 #include "ui/toolkit/twips.h"
 
@@ -93,7 +92,6 @@ Label* makeLabel(QWidget* parent, const char* name, const QString& caption, QRec
 
 MainForm::MainForm() : Form(names::zuvo, QStringLiteral("Vintalem"), 10470, 5385)
 {
-    setFont(defaultFont());
     setClosesOnEscape(false);
     buildMenus();
     buildRows();
@@ -133,7 +131,7 @@ void MainForm::buildRows()
     Label1 = makeLabel(area, "Label1", QStringLiteral("RNA"), {120, 1080, 615, 255});
     Label13 = makeLabel(area, "Label13", QStringLiteral("Proteina"), {120, 1560, 735, 255});
     for (Label* caption : {DNA3, Label1, Label13})
-        caption->setFont(boldFont());
+        caption->setFontBold(true);
 
     for (int i = 0; i < kSlots; ++i) {
         const int left = column(i);
@@ -180,10 +178,6 @@ void MainForm::buildRows()
         OldAaName[i]->setObjectName(QStringLiteral("OldAaName(%1)").arg(i));
         old->setCaptionLabel(OldAaName[i]);
     }
-    // Codon boxes first in the Tab order, left to right, then the buttons.
-    for (int i = 1; i < kSlots; ++i)
-        setTabOrder(nt[i - 1], nt[i]);
-
     ChnSeq = new QPushButton(QStringLiteral("Cambia sequenza"), area);
     ChnSeq->setObjectName(QStringLiteral("ChnSeq"));
     placeTwips(ChnSeq, 8880, 480, 1455, 375);
@@ -193,20 +187,13 @@ void MainForm::buildRows()
     CodProt->setObjectName(QStringLiteral("CodProt"));
     placeTwips(CodProt, 8880, 1080, 1455, 375);
     connect(CodProt, &QPushButton::clicked, this, &MainForm::CodProt_Click);
-    setTabOrder(nt[kSlots - 1], ChnSeq);
-    setTabOrder(ChnSeq, CodProt);
-    // Then the protein and the replaced amino acids, in reading order; empty boxes take no
-    // focus (Qt orders only boxes that take it, so they take it while they are ordered).
-    QWidget* previous = CodProt;
+    // Codon boxes left to right, the buttons, then the protein and the replaced amino acids
+    // in reading order; empty glyph boxes take no focus.
+    std::vector<QWidget*> tabOrder(nt.begin(), nt.end());
+    tabOrder.insert(tabOrder.end(), {ChnSeq, CodProt});
     for (const auto* row : {&AA, &OldAA})
-        for (PictureBox* box : *row) {
-            box->setFocusPolicy(Qt::TabFocus);
-            setTabOrder(previous, box);
-            previous = box;
-        }
-    for (const auto* row : {&AA, &OldAA})
-        for (PictureBox* box : *row)
-            box->setFocusPolicy(Qt::NoFocus);
+        tabOrder.insert(tabOrder.end(), row->begin(), row->end());
+    setTabOrderOf(tabOrder);
 
     Label15 = makeLabel(area, "Label15",
                         QStringLiteral("Le mutazioni che hai fatto non cambiano gli aminoacidi codificati"),

@@ -347,8 +347,8 @@ public:
     }
 };
 
-// A picture box reads as "<name>: <tooltip> <caption>", e.g. "Aminoacido 3: Alanina Ala",
-// and its press action does what a click does.
+// A picture box reads as "<name>: <tooltip> <caption>", and its press action does what a
+// click does.
 class PictureBoxAccessible final : public QAccessibleWidget {
 public:
     explicit PictureBoxAccessible(PictureBox* box) : QAccessibleWidget(box, QAccessible::Button) {}
@@ -376,8 +376,8 @@ public:
     }
 };
 
-// A clickable label (a cell of the codon table) can be pressed too, and reads as selected
-// while it is highlighted; a note that is announced reads as a notification.
+// A clickable label can be pressed too, and reads as selected while it is marked; a note
+// that is announced reads as a notification.
 class LabelAccessible final : public QAccessibleWidget {
 public:
     explicit LabelAccessible(Label* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
@@ -397,7 +397,7 @@ public:
             return label->accessibleName() + QStringLiteral(": ") + label->text();
         }
         if (t == QAccessible::Description && label->isMarked())
-            return QStringLiteral("evidenziato");
+            return label->markedDescription();
         return QAccessibleWidget::text(t);
     }
 

@@ -3,7 +3,7 @@
 #include "tests/support/game.h"
 #include "ui/codon_table/codon_table_form.h"
 #include "ui/main/main_form.h"
-#include "ui/toolkit/form_names.h"
+#include "app/form_names.h"
 #include "ui/toolkit/twips.h"
 
 #include <QApplication>

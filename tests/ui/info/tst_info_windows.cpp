@@ -4,7 +4,7 @@
 #include "ui/info/how_to_play_form.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mutation_form.h"
-#include "ui/toolkit/form_names.h"
+#include "app/form_names.h"
 #include "ui/toolkit/twips.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 #include "tests/support/slots.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mutation_form.h"
-#include "ui/toolkit/form_names.h"
+#include "app/form_names.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,7 +2,7 @@
 #include "tests/support/game.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/controls.h"
-#include "ui/toolkit/form_names.h"
+#include "app/form_names.h"
 
 #include <QFontMetrics>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "tests/support/game.h"
 #include "ui/main/main_form.h"
-#include "ui/toolkit/form_names.h"
+#include "app/form_names.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,7 +3,7 @@
 #include "core/codon_table.h"
 #include "tests/support/game.h"
 #include "ui/main/main_form.h"
-#include "ui/toolkit/form_names.h"
+#include "app/form_names.h"
 
 #include <QApplication>
 #include <QClipboard>

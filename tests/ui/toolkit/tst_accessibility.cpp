@@ -3,7 +3,7 @@
 #include "ui/codon_table/codon_table_form.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mutation_form.h"
-#include "ui/toolkit/form_names.h"
+#include "app/form_names.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -1,0 +1,41 @@
+#include "assets.h"
+
+#include "ui/toolkit/application.h"
+
+#include <QPixmap>
+
+namespace vintalem::ui {
+
+namespace {
+#include "resources/vintalem.xpm"
+}
+
+QFont defaultFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(10);
+    return font;
+}
+
+QFont boldFont()
+{
+    QFont font = defaultFont();
+    font.setBold(true);
+    return font;
+}
+
+QIcon programIcon()
+{
+    static const QIcon icon{QPixmap(vintalem_icon)};
+    return icon;
+}
+
+void setUpApplication()
+{
+    // No display name: Qt would append it to every title bar. The desktop learns the
+    // program's name from its .desktop entry (main() names it).
+    setUpApplication({QStringLiteral("vintalem"), defaultFont(), programIcon(), {QStringLiteral("qtbase_it")}});
+}
+
+}  // namespace vintalem::ui
