@@ -1,7 +1,7 @@
 #include "codon_table_form.h"
 
-#include "core/codon_table.h"
 #include "app/form_names.h"
+#include "core/codon_table.h"
 #include "ui/toolkit/form_registry.h"
 #include "ui/toolkit/twips.h"
 

@@ -1,10 +1,9 @@
 #include "main_form.h"
 
-#include "core/codon_table.h"
+#include "app/form_names.h"
 #include "core/glyph_style.h"
 #include "core/sequence.h"
 #include "ui/codon_table/amino_acid_lookup.h"
-#include "app/form_names.h"
 #include "ui/toolkit/toolkit.h"
 #include "ui/toolkit/twips.h"
 
@@ -299,18 +298,12 @@ void MainForm::nt_Change(int Index)
     nt[Index]->setForeColor(whole ? kCompleteCodon : kIncompleteCodon);
 }
 
-void MainForm::AA_Click(int Index)
-{
-    const QString code = naame[Index]->text();
-    if (code.isEmpty())
-        return;
-    if (auto* table = dynamic_cast<AminoAcidLookup*>(forms().load(names::Atab)))
-        table->Which(code, Coming::FromMainWindow);
-}
+void MainForm::AA_Click(int Index) { lookUp(naame[Index]->text()); }
+void MainForm::OldAA_Click(int Index) { lookUp(OldAaName[Index]->text()); }
 
-void MainForm::OldAA_Click(int Index)
+// There is nothing to look up under an empty glyph box.
+void MainForm::lookUp(const QString& code)
 {
-    const QString code = OldAaName[Index]->text();
     if (code.isEmpty())
         return;
     if (auto* table = dynamic_cast<AminoAcidLookup*>(forms().load(names::Atab)))

@@ -106,6 +106,7 @@ private:
     void Report(const CodingReport& report);
     void clearOldSlot(int i);
     void updateGlyphFocus(int slot, Row isOld);
+    void lookUp(const QString& code);
 
     std::string ReferenceSequence;
     // What the previous-protein row shows, as outcomes: the report starts from it.

@@ -1,8 +1,8 @@
+#include "app/form_names.h"
 #include "tests/support/catalogue.h"
 #include "tests/support/game.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/controls.h"
-#include "app/form_names.h"
 
 #include <QFontMetrics>
 #include <QImage>

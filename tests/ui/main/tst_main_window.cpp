@@ -1,7 +1,7 @@
+#include "app/form_names.h"
 #include "tests/support/game.h"
 #include "ui/codon_table/codon_table_form.h"
 #include "ui/main/main_form.h"
-#include "app/form_names.h"
 #include "ui/toolkit/twips.h"
 
 #include <QAction>

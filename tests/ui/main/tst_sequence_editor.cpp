@@ -1,6 +1,6 @@
+#include "app/form_names.h"
 #include "tests/support/game.h"
 #include "ui/main/main_form.h"
-#include "app/form_names.h"
 
 #include <QApplication>
 #include <QClipboard>

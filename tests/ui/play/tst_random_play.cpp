@@ -3,6 +3,7 @@
 //
 // VINTALEM_PLAY_SEED and VINTALEM_PLAY_ACTIONS replay or lengthen a run.
 
+#include "app/form_names.h"
 #include "core/coding_run.h"
 #include "core/codon_table.h"
 #include "core/report.h"
@@ -12,7 +13,6 @@
 #include "ui/info/about_form.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mutation_form.h"
-#include "app/form_names.h"
 
 #include <QAction>
 #include <QApplication>
