@@ -18,13 +18,6 @@ QFont defaultFont()
     return font;
 }
 
-QFont boldFont()
-{
-    QFont font = defaultFont();
-    font.setBold(true);
-    return font;
-}
-
 QIcon programIcon()
 {
     static const QIcon icon{QPixmap(vintalem_icon)};

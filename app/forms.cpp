@@ -34,7 +34,7 @@ void registerForms(FormRegistry& registry)
 void installRandomSource(Toolkit& toolkit)
 {
     toolkit.setRandom(std::make_unique<RandomService<ClockSeededGenerator>>(
-        [&toolkit] { return toolkit.clock().ticks(); }, toolkit.clock().ticks()));
+        ClockSeededGenerator([&toolkit] { return toolkit.clock().ticks(); }, toolkit.clock().ticks())));
 }
 
 }  // namespace vintalem::ui

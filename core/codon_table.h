@@ -142,4 +142,12 @@ inline std::vector<std::size_t> cellsOf(AminoAcidId id)
     return cells;
 }
 
+// The cells of a three-letter code as the windows spell it ("Stop" included); any other
+// text, "STOP" or the empty one, matches no cell.
+inline std::vector<std::size_t> cellsOf(std::string_view code)
+{
+    const auto id = FindByCode(code);
+    return id ? cellsOf(*id) : std::vector<std::size_t>{};
+}
+
 }  // namespace vintalem

@@ -17,11 +17,11 @@ namespace {
 constexpr std::size_t kMiddleDraws = (kCodonCount - 2) * kCodonLength;  // 54
 
 // Hands out scripted values (then zeros) and logs every call: 'R' randomize, 'n' next.
-class LoggingSource final : public UniformSource {
+class LoggingSource final {
 public:
     explicit LoggingSource(std::vector<float> values) : values_(std::move(values)) {}
-    void randomize() override { log.push_back('R'); }
-    float next() override
+    void randomize() { log.push_back('R'); }
+    float next()
     {
         log.push_back('n');
         return next_ < values_.size() ? values_[next_++] : 0.0f;
@@ -35,15 +35,15 @@ private:
 };
 
 // Passes a real generator through, keeping the values drawn after each reseeding.
-class RecordingSource final : public UniformSource {
+class RecordingSource final {
 public:
-    explicit RecordingSource(UniformSource& inner) : inner_(inner) {}
-    void randomize() override
+    explicit RecordingSource(ClockSeededGenerator& inner) : inner_(inner) {}
+    void randomize()
     {
         inner_.randomize();
         segments.emplace_back();
     }
-    float next() override
+    float next()
     {
         const float r = inner_.next();
         if (segments.empty())
@@ -55,7 +55,7 @@ public:
     std::vector<std::vector<float>> segments;
 
 private:
-    UniformSource& inner_;
+    ClockSeededGenerator& inner_;
 };
 
 std::string joined(const CodonTexts& t)

@@ -86,7 +86,8 @@ TestToolkit::TestToolkit()
     toolkit.setClock(std::move(fake));
     // Reseeding reads the fake clock's ticks, which count from zero in every toolkit.
     toolkit.setRandom(
-        std::make_unique<ui::RandomService<ClockSeededGenerator>>([c = clock] { return c->ticks(); }, testSeed()));
+        std::make_unique<ui::RandomService<ClockSeededGenerator>>(
+        ClockSeededGenerator([c = clock] { return c->ticks(); }, testSeed())));
     ui::registerForms(toolkit.forms());
 }
 

@@ -53,13 +53,6 @@ constexpr std::array<CodonTableForm::BaseLetter, 72> kBaseLetters = makeBaseLett
 
 QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// The cells a code names, in grid order; a code no cell shows ("STOP", "") names none.
-std::vector<std::size_t> cellsOfCode(const QString& code)
-{
-    const auto id = FindByCode(code.toStdString());
-    return id ? cellsOf(*id) : std::vector<std::size_t>{};
-}
-
 // The twelve lines of the grid and the 72 base letters: all of it static, so one
 // widget paints it instead of a label per letter.
 class GridLines final : public QWidget {
@@ -242,7 +235,7 @@ void CodonTableForm::Which(const QString& AA, Coming coming)
 {
     forms().show(names::Atab);
     ClearHighlight();
-    for (const std::size_t i : cellsOfCode(AA)) {
+    for (const std::size_t i : cellsOf(AA.toStdString())) {
         Label* cell = aminoacido[i];
         if (coming != Coming::FromMainWindow) {
             cell->setForeColor(kMagenta);
@@ -274,7 +267,7 @@ int CodonTableForm::ListPositionOf(int cell) const
 void CodonTableForm::ListCodons(const QString& code)
 {
     QString codons;
-    for (const std::size_t i : cellsOfCode(code)) {
+    for (const std::size_t i : cellsOf(code.toStdString())) {
         const auto codon = codonOfCell(i);
         codons += QLatin1Char(' ') + QString::fromLatin1(codon.data(), codon.size());
     }

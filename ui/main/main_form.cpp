@@ -155,27 +155,21 @@ void MainForm::buildRows()
         placeTwips(rna, left, 1080, 375, 285);
         RNA[i] = rna;
 
-        auto* glyph = new PictureBox(area);
-        glyph->setObjectName(QStringLiteral("AA(%1)").arg(i));
-        glyph->setAccessibleName(QStringLiteral("Aminoacido %1").arg(number));
-        placeTwips(glyph, left, 1560, 375, 375);
-        connect(glyph, &PictureBox::clicked, this, [this, i] { AA_Click(i); });
-        AA[i] = glyph;
-
-        naame[i] = makeLabel(area, "naame", {}, {left, 2040, 375, 255});
-        naame[i]->setObjectName(QStringLiteral("naame(%1)").arg(i));
-        glyph->setCaptionLabel(naame[i]);
-
-        auto* old = new PictureBox(area);
-        old->setObjectName(QStringLiteral("OldAA(%1)").arg(i));
-        old->setAccessibleName(QStringLiteral("Aminoacido sostituito %1").arg(number));
-        placeTwips(old, left, 2760, 375, 375);
-        connect(old, &PictureBox::clicked, this, [this, i] { OldAA_Click(i); });
-        OldAA[i] = old;
-
-        OldAaName[i] = makeLabel(area, "OldAaName", {}, {left, 3240, 375, 255});
-        OldAaName[i]->setObjectName(QStringLiteral("OldAaName(%1)").arg(i));
-        old->setCaptionLabel(OldAaName[i]);
+        // The glyph box and its caption, in the protein row and then in the replaced one.
+        for (const Row row : {Row::New, Row::Old}) {
+            const bool old = row == Row::Old;
+            auto* glyph = new PictureBox(area);
+            glyph->setObjectName(QString::fromLatin1(old ? "OldAA(%1)" : "AA(%1)").arg(i));
+            glyph->setAccessibleName(
+                (old ? QStringLiteral("Aminoacido sostituito %1") : QStringLiteral("Aminoacido %1")).arg(number));
+            placeTwips(glyph, left, old ? 2760 : 1560, 375, 375);
+            connect(glyph, &PictureBox::clicked, this, [this, i, old] { old ? OldAA_Click(i) : AA_Click(i); });
+            Label* caption = makeLabel(area, old ? "OldAaName" : "naame", {}, {left, old ? 3240 : 2040, 375, 255});
+            caption->setObjectName(QString::fromLatin1(old ? "OldAaName(%1)" : "naame(%1)").arg(i));
+            glyph->setCaptionLabel(caption);
+            (old ? OldAA : AA)[i] = glyph;
+            (old ? OldAaName : naame)[i] = caption;
+        }
     }
     ChnSeq = new QPushButton(QStringLiteral("Cambia sequenza"), area);
     ChnSeq->setObjectName(QStringLiteral("ChnSeq"));
@@ -257,20 +251,14 @@ void MainForm::GenerateSequence()
     }
 }
 
-void MainForm::ClearProteinSlot(int i)
-{
-    AA[i]->Cls();
-    AA[i]->setToolTip(QString());
-    naame[i]->setText(QString());
-    updateGlyphFocus(i, Row::New);
-}
+void MainForm::ClearProteinSlot(int i) { clearSlot(i, Row::New); }
 
-void MainForm::clearOldSlot(int i)
+void MainForm::clearSlot(int slot, Row isOld)
 {
-    OldAA[i]->Cls();
-    OldAA[i]->setToolTip(QString());
-    OldAaName[i]->setText(QString());
-    updateGlyphFocus(i, Row::Old);
+    glyphBox(slot, isOld)->Cls();
+    glyphBox(slot, isOld)->setToolTip(QString());
+    nameLabel(slot, isOld)->setText(QString());
+    updateGlyphFocus(slot, isOld);
 }
 
 // Only a box that shows an amino acid or a stop is a Tab stop: there is nothing to look up in an empty one.
@@ -285,7 +273,7 @@ void MainForm::ChnSeq_Click()
     Label14->hide();
     for (int i = 0; i < kSlots; ++i) {
         RNA[i]->setText(QString());
-        clearOldSlot(i);
+        clearSlot(i, Row::Old);
     }
     previousRow_ = {};
 }
@@ -362,7 +350,7 @@ void MainForm::CodProt_Click()
         if (run.changes[i].changed) {
             DecodeCodon(i, Row::Old, run.changes[i].previous);
         } else {
-            clearOldSlot(i);
+            clearSlot(i, Row::Old);
         }
         RNA[i]->setText(qstr(run.rna[i]));
         ClearProteinSlot(i);
@@ -400,7 +388,7 @@ void MainForm::Report(const CodingReport& report)
 
     for (int i = 1; i < kSlots; ++i) {
         if (report.tidied[static_cast<std::size_t>(i)])
-            clearOldSlot(i);
+            clearSlot(i, Row::Old);
     }
     previousRow_ = report.previous;
     silentMutation_ = report.silentMutation;

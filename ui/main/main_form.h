@@ -104,7 +104,7 @@ private:
     void TranslateRna(const CodingRunResult& run, const CodingReport& report);
     bool CheckStopCodon(const CodingRunResult& run);
     void Report(const CodingReport& report);
-    void clearOldSlot(int i);
+    void clearSlot(int slot, Row isOld);
     void updateGlyphFocus(int slot, Row isOld);
     void lookUp(const QString& code);
 

@@ -57,10 +57,7 @@ public:
 template <typename Generator>
 class RandomService final : public RandomSource {
 public:
-    template <typename... Args>
-    explicit RandomService(Args&&... args) : generator_(std::forward<Args>(args)...)
-    {
-    }
+    explicit RandomService(Generator generator) : generator_(std::move(generator)) {}
     void randomize() override { generator_.randomize(); }
     float next() override { return generator_.next(); }
 

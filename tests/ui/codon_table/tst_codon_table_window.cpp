@@ -58,7 +58,7 @@ QString codeAt(int i)
     return outcome ? QString::fromUtf8(entry(*outcome).code.data(), qsizetype(entry(*outcome).code.size())) : QString();
 }
 
-QList<int> cellsOf(const QString& code)
+QList<int> expectedCells(const QString& code)
 {
     QList<int> cells;
     for (int i = 0; i < 64; ++i)
@@ -70,7 +70,7 @@ QList<int> cellsOf(const QString& code)
 QString codonsOf(const QString& code)
 {
     QString text;
-    for (int i : cellsOf(code))
+    for (int i : expectedCells(code))
         text += QLatin1Char(' ') + QString::fromStdString(codonAt(i));
     return text;
 }
@@ -493,9 +493,9 @@ void TstCodonTableWindow::lookUpFromList()
     clickListEntry(*table, row);
 
     const QString code = kListCodes[row];
-    QVERIFY(!cellsOf(code).isEmpty());
+    QVERIFY(!expectedCells(code).isEmpty());
     QCOMPARE(selectedRow(*table), row);
-    VERIFY_HIGHLIGHT(*table, cellsOf(code), kMagenta);
+    VERIFY_HIGHLIGHT(*table, expectedCells(code), kMagenta);
     QCOMPARE(table->Label74->text(), codonsOf(code));
     QVERIFY(table->Label75->isVisible());
     QCOMPARE(table->selectedCode(), code);
@@ -533,7 +533,7 @@ void TstCodonTableWindow::clickingCellEqualsChoosingInList()
     table->AaList->scrollToTop();
     clickCell(*table, cell);
 
-    VERIFY_HIGHLIGHT(*table, cellsOf(kListCodes[row]), kMagenta);
+    VERIFY_HIGHLIGHT(*table, expectedCells(kListCodes[row]), kMagenta);
     QCOMPARE(table->Label74->text(), codonsOf(kListCodes[row]));
     QCOMPARE(selectedRow(*table), row);
     QCOMPARE(table->AaList->currentRow(), row);
@@ -625,7 +625,7 @@ void TstCodonTableWindow::whichWithoutMatchOnlyClears()
     QFETCH(int, coming);
     OPEN_TABLE(tk, table);
     clickListEntry(*table, kListTexts.indexOf("Leucina"));
-    VERIFY_HIGHLIGHT(*table, cellsOf("Leu"), kMagenta);
+    VERIFY_HIGHLIGHT(*table, expectedCells("Leu"), kMagenta);
 
     table->Which(code, Coming(coming));
 
@@ -702,7 +702,7 @@ void TstCodonTableWindow::glyphClickLooksUp()
 
     QCOMPARE(game.table(), table);
     QVERIFY(table->isVisible());
-    VERIFY_HIGHLIGHT(*table, cellsOf(code), kYellow);
+    VERIFY_HIGHLIGHT(*table, expectedCells(code), kYellow);
     QCOMPARE(selectedRow(*table), kListTexts.indexOf(entry));
     QCOMPARE(table->Label74->text(), QStringLiteral(" ugg"));
 }
@@ -782,7 +782,7 @@ void TstCodonTableWindow::replacedGlyphClickLooksUp()
     CodonTableForm* table = game.table();
     QVERIFY(table);
     QVERIFY(table->isVisible());
-    VERIFY_HIGHLIGHT(*table, cellsOf(replaced), kYellow);
+    VERIFY_HIGHLIGHT(*table, expectedCells(replaced), kYellow);
     QCOMPARE(selectedRow(*table), kListCodes.indexOf(replaced));
     QCOMPARE(table->Label74->text(), closedFirst ? QString() : QStringLiteral(" uaa uag uga"));
 }

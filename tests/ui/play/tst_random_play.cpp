@@ -304,7 +304,8 @@ void TstRandomPlay::playThousandsOfActions()
     tk_ = std::make_unique<test::TestToolkit>();
     // The program's random source starts from the run's seed, so that a seed replays the same strands.
     tk_->toolkit.setRandom(
-        std::make_unique<RandomService<ClockSeededGenerator>>([c = tk_->clock] { return c->ticks(); }, seed_ ^ 0x9E3779B9u));
+        std::make_unique<RandomService<ClockSeededGenerator>>(
+            ClockSeededGenerator([c = tk_->clock] { return c->ticks(); }, seed_ ^ 0x9E3779B9u)));
     main_ = tk_->forms().load<MainForm>(names::zuvo);
     QVERIFY(main_);
     main_->show();
