@@ -165,13 +165,23 @@ QRect letterRect(int left, int top)
     return twipsRect(left, top, CodonTableForm::kLetterWidth, CodonTableForm::kLetterHeight);
 }
 
-// Pixels of exactly `colour` inside `rect`: the fully inked inside of a glyph.
+// Pixels inside `rect` nearer to `colour` than to the window's ground and to black text: the
+// inked part of a glyph, whatever the font engine's antialiasing (some leave a letter without
+// a single fully inked pixel).
 int pixelsOf(const QImage& image, const QRect& rect, const QColor& colour)
 {
+    const QColor ground = QApplication::palette().color(QPalette::Window);
+    const auto distance = [](QColor a, QColor b) {
+        const int r = a.red() - b.red(), g = a.green() - b.green(), bl = a.blue() - b.blue();
+        return r * r + g * g + bl * bl;
+    };
     int n = 0;
     for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            n += image.pixelColor(x, y).rgb() == colour.rgb();
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            const int d = distance(pixel, colour);
+            n += d < distance(pixel, ground) && d < distance(pixel, Qt::black);
+        }
     return n;
 }
 

