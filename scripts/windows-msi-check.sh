@@ -34,7 +34,7 @@ grep -q 'DisplayName.*Vintalem' <<<"$info" && grep -q "DisplayVersion.*$version"
 ok "silent install under Program Files, Start-menu shortcut, installed-programs entry $version by Vintalem"
 
 # Play from the Start-menu shortcut, by keyboard.
-w start "$(winepath -w "$lnk")"
+w start /unix "$lnk"
 # Window titles are matched whole; a title is passed as an argument, never spliced into code.
 wait_for() {
     timeout 60 bash -c 'until xdotool search --onlyvisible --name "^$0\$" >/dev/null 2>&1; do sleep 0.2; done' "$1" \
@@ -64,11 +64,15 @@ wait_for mutazioni >/dev/null
 import -window root "$dist/msi-coding-run.png"
 ok "a coding run after a mutation opens the explanation window"
 
+# The first glyph (Met): the codon table shows its codons, drawn anew.
+table=$(wait_for 'Tabella degli Aminoacidi')
+import -window "$table" "$tmp/table-before.png"
 xdotool windowactivate --sync "$main"; sleep 0.3
 keys Tab space
 sleep 1
-active=$(xdotool getactivewindow getwindowname 2>/dev/null || true)
-[ "$active" = "Tabella degli Aminoacidi" ] || fail "look-up from a glyph: active window is '$active'"
+import -window "$table" "$tmp/table-after.png"
+changed=$(compare -metric AE "$tmp/table-before.png" "$tmp/table-after.png" null: 2>&1 || true)
+[ "${changed%% *}" != 0 ] || fail "look-up from a glyph: the codon table did not change"
 import -window root "$dist/msi-look-up.png"
 ok "a glyph brings the codon table up"
 
