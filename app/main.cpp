@@ -1,3 +1,4 @@
+#include "bundled_assets.h"
 #include "forms.h"
 
 #include "ui/toolkit/application.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
 {
     using namespace vintalem::ui;
     QApplication app(argc, argv);
+    vintalem::loadBundledAssets();
     setUpApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral("vintalem"));
     // The program ends when its last form is unloaded, not when a window closes.

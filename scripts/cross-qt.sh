@@ -21,10 +21,10 @@ common=(
 case $target in
 windows)
     compiler="mingw-$(x86_64-w64-mingw32-g++-posix -dumpfullversion)"
-    # Debian's source lacks wintab.h; Direct2D is a platform plugin the game does not use.
+    # Debian's source lacks wintab.h. Direct2D stays: in 6.4 the platform plugin's DirectWrite
+    # font database is only built with it.
     opts=("${common[@]}" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-x86_64.cmake"
-          -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_direct2d1_1=OFF
-          -DFEATURE_style_windowsvista=OFF -DFEATURE_style_windows=ON)
+          -DFEATURE_tabletevent=OFF -DFEATURE_style_windowsvista=OFF)
     ;;
 wasm)
     # Emscripten's tools need Debian's node modules.

@@ -31,5 +31,6 @@ rm -f "$out/$zip_name"
 (cd "$stage" && zip -qr -9 -X "$out/$zip_name" "vintalem-$version" -x "vintalem-$version/vintalem.ico")
 
 msi_name="vintalem-$version-x64.msi"
-wixl -a x64 -D Version="$version" -D Stage="$dir" -o "$out/$msi_name" "$here/packaging/windows/vintalem.wxs"
+# wixl takes source paths relative to the folder it runs in.
+(cd "$dir" && wixl -a x64 -D Version="$version" -D Stage=. -o "$out/$msi_name" "$here/packaging/windows/vintalem.wxs")
 ls -l "$out/$zip_name" "$out/$msi_name" | awk '{print $5, $9}'

@@ -1,5 +1,6 @@
 // Plays one short game and saves a picture of every window: main.png after a
 // coding run with two mutations, and one picture per other window.
+#include "app/bundled_assets.h"
 #include "app/forms.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/application.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[])
 {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QApplication app(argc, argv);
+    vintalem::loadBundledAssets();
     setUpApplication();
     QApplication::setQuitOnLastWindowClosed(false);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");

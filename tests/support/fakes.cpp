@@ -1,5 +1,6 @@
 #include "fakes.h"
 
+#include "app/bundled_assets.h"
 #include "app/forms.h"
 
 #include <QCoreApplication>
@@ -77,6 +78,7 @@ std::uint64_t testSeed()
 
 TestToolkit::TestToolkit()
 {
+    vintalem::loadBundledAssets();
     auto recorder = std::make_unique<RecordingMessages>();
     messages = recorder.get();
     toolkit.setMessages(std::move(recorder));

@@ -60,11 +60,12 @@ bool installItalianTranslations()
         return true;
     auto* translator = new QTranslator(qApp);  // lives as long as the application
     translator->setObjectName(name);
-    if (!translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
+    // Qt's installed translations where the system has them, else the copy the program carries.
+    for (const QString& dir : {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/translations")})
+        if (translator->load(name, dir))
+            return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
 }
 
 }  // namespace vintalem::ui

@@ -14,12 +14,23 @@
 #include <cmath>
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace vintalem;
 using namespace vintalem::ui;
 
-// What a title bar shows: Qt appends the application's display name, if one was set.
+// What a title bar shows: on Windows the system's own text of the window; elsewhere Qt's,
+// to which Qt appends the application's display name, if one was set.
 static QString titleBar(const QWidget* window)
 {
+#ifdef Q_OS_WIN
+    wchar_t text[256] = {};
+    GetWindowTextW(reinterpret_cast<HWND>(window->winId()), text, 256);
+    if (QGuiApplication::platformName() == QLatin1String("windows"))
+        return QString::fromWCharArray(text);
+#endif
     const QString title = window->windowHandle()->title(), name = QGuiApplication::applicationDisplayName();
     return name == QCoreApplication::applicationName() || title.endsWith(name) ? title : title + " — " + name;
 }
@@ -157,6 +168,16 @@ private slots:
         QCOMPARE(!QRect(at[0], sizes[0]).intersects(QRect(at[1], sizes[1])), sideBySide);
         // Where nothing fits, the least overlap: 10 x 10 in the corner, not 10 x 50 beside or below.
         QCOMPARE(placeWindows({0, 0, 100, 100}, {{50, 50}}, {{0, 0, 60, 60}}).front(), QPoint(50, 50));
+    }
+
+    // Windows and the browser have no Liberation Sans: there it is the one the program carries.
+    void drawsInLiberationSans()
+    {
+        test::TestToolkit tk;
+        QFont font = tk.forms().load<MainForm>(names::zuvo)->font();
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
+        font.setBold(true);  // the bold face itself, not one synthesised from the regular
+        QCOMPARE(QFontInfo(font).styleName(), QStringLiteral("Bold"));
     }
 
     void contextMenuIsItalian()

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Deploys the MSI as a technician would, in a fresh Wine prefix on the current X display:
+# silent install, one game played from the Start-menu shortcut by keyboard, an upgrade to a
+# later version, silent uninstall, and nothing left behind: windows-msi-check.sh DIST_DIR BUILD_DIR
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dist=$(realpath "$1"); build=$(realpath "$2")
+version=$(sed -n 's/^project(vintalem VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+msi="$dist/vintalem-$version-x64.msi"
+tmp=$(mktemp -d); trap 'WINEPREFIX=$VINTALEM_WINEPREFIX wineserver -k 2>/dev/null; rm -rf "$tmp"' EXIT
+export VINTALEM_WINEPREFIX="$tmp/prefix"
+w() { timeout 120 scripts/wine-run "$@"; }
+fail() { echo "msi: FAILED: $*" >&2; import -window root "$dist/msi-failure.png" 2>/dev/null || true; exit 1; }
+passed=0
+ok() { echo "msi: ok: $*"; passed=$((passed + 1)); }
+
+w cmd /c exit >/dev/null
+c="$VINTALEM_WINEPREFIX/drive_c"
+dir="$c/Program Files/Vintalem"
+# Windows Installer puts a per-machine shortcut among all users' programs; Wine's among the user's.
+shortcut() { find "$c/ProgramData/Microsoft/Windows/Start Menu" "$c/users" -name Vintalem.lnk 2>/dev/null | head -n1; }
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+entries() { w reg query "$uninstall_key" /s 2>/dev/null | tr -d '\r' | grep -c 'DisplayName.*REG_SZ.*Vintalem' || true; }
+state() { (cd "$c" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -print | sort) > "$1"
+          w reg query "$uninstall_key" 2>/dev/null | tr -d '\r' | sort >> "$1"; }
+state "$tmp/before"
+
+w msiexec /i "$(winepath -w "$msi")" /qn || fail "silent install"
+[ -f "$dir/vintalem.exe" ] && [ -f "$dir/LEGGIMI.txt" ] && [ -f "$dir/licenze/LGPL-3.txt" ] || fail "installed files"
+lnk=$(shortcut); [ -n "$lnk" ] || fail "Start-menu shortcut"
+info=$(w reg query "$uninstall_key" /s | tr -d '\r')
+grep -q 'DisplayName.*Vintalem' <<<"$info" && grep -q "DisplayVersion.*$version" <<<"$info" \
+    && grep -q 'Publisher.*Vintalem' <<<"$info" || fail "entry among installed programs: $info"
+ok "silent install under Program Files, Start-menu shortcut, installed-programs entry $version by Vintalem"
+
+# Play from the Start-menu shortcut, by keyboard.
+w start "$(winepath -w "$lnk")"
+wait_for() { local id; id=$(timeout 60 bash -c "until xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1; do sleep 0.2; done; xdotool search --onlyvisible --name '^$1\$' | head -n1") || fail "no window '$1'"; echo "$id"; }
+gone() { timeout 30 bash -c "while xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1; do sleep 0.2; done" || fail "window '$1' still there"; }
+keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
+main=$(wait_for Vintalem); wait_for 'Tabella degli Aminoacidi' >/dev/null
+xdotool windowactivate --sync "$main"; sleep 0.5
+ok "started from the shortcut: both windows shown"
+
+# Box 2 takes a new codon: one letter alone is an incomplete codon, refused with a message.
+keys Tab a
+for _ in $(seq 20); do keys Tab; done
+keys space
+box=$(wait_for "Controllo dell'esattezza dati"); keys Return; gone "Controllo dell'esattezza dati"
+ok "an incomplete codon is refused with a message"
+keys shift+Tab shift+Tab; for _ in $(seq 18); do keys shift+Tab; done
+keys a a a
+for _ in $(seq 20); do keys Tab; done
+keys space
+wait_for mutazioni >/dev/null
+import -window root "$dist/msi-coding-run.png"
+ok "a coding run after a mutation opens the explanation window"
+
+xdotool windowactivate --sync "$main"; sleep 0.3
+keys Tab space
+sleep 1
+active=$(xdotool getactivewindow getwindowname 2>/dev/null || true)
+[ "$active" = "Tabella degli Aminoacidi" ] || fail "look-up from a glyph: active window is '$active'"
+import -window root "$dist/msi-look-up.png"
+ok "a glyph brings the codon table up"
+
+xdotool windowactivate --sync "$main"; sleep 0.3
+keys alt+f Right i
+about=$(wait_for 'Informazioni sul programma')
+import -window root "$dist/msi-about.png"
+keys Return; gone 'Informazioni sul programma'
+ok "the about window opens and closes with Ok"
+
+xdotool windowactivate --sync "$main"; sleep 0.3
+keys alt+f e
+gone Vintalem; gone 'Tabella degli Aminoacidi'; gone mutazioni
+timeout 30 bash -c 'while pgrep -f "[v]intalem.exe" >/dev/null; do sleep 0.2; done' || fail "still running after Esci"
+ok "Esci ends the game"
+
+# A later version replaces this one: one entry, the new files.
+later="$tmp/later"
+scripts/windows-package.sh "$build" "$later" 1.0.1 >/dev/null
+w msiexec /i "$(winepath -w "$later/vintalem-1.0.1-x64.msi")" /qn || fail "upgrade install"
+[ "$(entries)" = 1 ] || fail "$(entries) entries after the upgrade"
+w reg query "$uninstall_key" /s | tr -d '\r' | grep -q 'DisplayVersion.*1\.0\.1' || fail "upgraded version"
+head -n1 "$dir/LEGGIMI.txt" | grep -q '1\.0\.1' || fail "upgraded files"
+ok "1.0.1 over $version: one entry, the new files"
+
+w msiexec /x "$(winepath -w "$later/vintalem-1.0.1-x64.msi")" /qn || fail "silent uninstall"
+state "$tmp/after"
+diff "$tmp/before" "$tmp/after" >&2 || fail "left behind after uninstall"
+[ ! -e "$dir" ] && [ -z "$(shortcut)" ] && [ "$(entries)" = 0 ] || fail "left behind after uninstall"
+ok "silent uninstall leaves no file, no shortcut and no entry"
+echo "msi: $passed passed, 0 failed"
