@@ -30,6 +30,13 @@ EM_JS(void, vintalem_game_over_js, (), {
 
 QJsonArray rectOf(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
+// Controls by their names; Qt's own buttons (the message box's) by their texts.
+QString nameOf(const QWidget* w)
+{
+    const auto* button = qobject_cast<const QAbstractButton*>(w);
+    return w->objectName().isEmpty() && button ? QStringLiteral("button:") + button->text() : w->objectName();
+}
+
 // What the program shows, for the page's test driver: the windows on screen, and their
 // visible named controls with their places and texts. It only reads.
 std::string state()
@@ -53,10 +60,12 @@ std::string state()
         for (QWidget* child : window->findChildren<QWidget*>()) {
             if (!child->isVisible())
                 continue;
-            const auto* button = qobject_cast<QAbstractButton*>(child);
-            QString name = child->objectName();
-            if (name.isEmpty() && button)
-                name = QStringLiteral("button:") + button->text();
+            if (auto* bar = qobject_cast<QMenuBar*>(child))
+                for (QAction* action : bar->actions())
+                    widgets.insert(window->objectName() + QStringLiteral("/menu:") + action->text(),
+                                   QJsonObject{{QStringLiteral("rect"),
+                                                rectOf(bar->actionGeometry(action).translated(bar->mapToGlobal(QPoint(0, 0))))}});
+            const QString name = nameOf(child);
             if (name.isEmpty())
                 continue;
             QJsonObject widget{{QStringLiteral("rect"), rectOf(QRect(child->mapToGlobal(QPoint(0, 0)), child->size()))}};
@@ -67,18 +76,13 @@ std::string state()
             else if (auto* list = qobject_cast<QListWidget*>(child))
                 widget.insert(QStringLiteral("text"), list->currentItem() ? list->currentItem()->text() : QString());
             widgets.insert(window->objectName() + u'/' + name, widget);
-            if (auto* bar = qobject_cast<QMenuBar*>(child))
-                for (QAction* action : bar->actions())
-                    widgets.insert(window->objectName() + QStringLiteral("/menu:") + action->text(),
-                                   QJsonObject{{QStringLiteral("rect"),
-                                                rectOf(bar->actionGeometry(action).translated(bar->mapToGlobal(QPoint(0, 0))))}});
         }
     }
     const QWidget* focus = QApplication::focusWidget();
     const QJsonObject all{
         {QStringLiteral("windows"), windows},
         {QStringLiteral("widgets"), widgets},
-        {QStringLiteral("focus"), focus ? focus->objectName() : QString()},
+        {QStringLiteral("focus"), focus ? nameOf(focus) : QString()},
     };
     return QJsonDocument(all).toJson(QJsonDocument::Compact).toStdString();
 }
