@@ -1,8 +1,6 @@
-#include "bundled_assets.h"
+#include "assets.h"
+#include "form_names.h"
 #include "forms.h"
-
-#include "ui/toolkit/application.h"
-#include "ui/toolkit/form_names.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <QApplication>
@@ -15,13 +13,13 @@ int main(int argc, char* argv[])
 {
     using namespace vintalem::ui;
     QApplication app(argc, argv);
-    vintalem::loadBundledAssets();
     setUpApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral("vintalem"));
     // The program ends when its last form is unloaded, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
     Toolkit toolkit;
+    installRandomSource(toolkit);
     registerForms(toolkit.forms());
     // exit(), not quit(): quit() would first ask every window to close, and ours close only by unloading.
     QObject::connect(&toolkit.forms(), &FormRegistry::lastFormUnloaded, &app, [] { QCoreApplication::exit(0); },

@@ -8,12 +8,11 @@
 //    peak resident memory comes from wait4().
 // 2. In this process: the forms are loaded and one coding run is timed with its repaint,
 //    then runCoding alone, then the CPU time of the 2-second note and of 5 idle seconds.
+#include "app/assets.h"
+#include "app/form_names.h"
 #include "app/forms.h"
 #include "core/coding_run.h"
 #include "ui/main/main_form.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form_names.h"
-#include "ui/toolkit/icon.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <QApplication>
@@ -314,6 +313,7 @@ InProcessFigures measureInProcess(int codingRuns, bool profileOnly)
     auto messages = std::make_unique<SilentMessages>();
     SilentMessages* silent = messages.get();
     toolkit.setMessages(std::move(messages));
+    installRandomSource(toolkit);
     registerForms(toolkit.forms());
     auto* main = toolkit.forms().load<MainForm>(names::zuvo);
     if (!main) {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace vintalem {
 
@@ -129,6 +130,24 @@ constexpr AminoAcidId outcomeOfCell(std::size_t cell)
 {
     const auto c = codonOfCell(cell);
     return *LookUpCodon(std::string_view(c.data(), c.size()));
+}
+
+// The cells of an amino acid, or of Stop, in grid order, which is also the order its codons are listed in.
+inline std::vector<std::size_t> cellsOf(AminoAcidId id)
+{
+    std::vector<std::size_t> cells;
+    for (std::size_t cell = 0; cell < 64; ++cell)
+        if (outcomeOfCell(cell) == id)
+            cells.push_back(cell);
+    return cells;
+}
+
+// The cells of a three-letter code as the windows spell it ("Stop" included); any other
+// text, "STOP" or the empty one, matches no cell.
+inline std::vector<std::size_t> cellsOf(std::string_view code)
+{
+    const auto id = FindByCode(code);
+    return id ? cellsOf(*id) : std::vector<std::size_t>{};
 }
 
 }  // namespace vintalem

@@ -163,11 +163,11 @@ void checkRun(const CodonTexts& texts, std::string_view reference)
 }
 
 // Uniform draws from the input bytes; zeros once they run out, so generation always ends.
-class ByteSource final : public UniformSource {
+class ByteSource final {
 public:
     explicit ByteSource(std::string_view bytes) : bytes_(bytes) {}
-    void randomize() override { ++reseeds; }
-    float next() override
+    void randomize() { ++reseeds; }
+    float next()
     {
         return at_ < bytes_.size() ? static_cast<float>(static_cast<unsigned char>(bytes_[at_++])) / 256.0f : 0.0f;
     }

@@ -35,8 +35,16 @@ ok "silent install under Program Files, Start-menu shortcut, installed-programs 
 
 # Play from the Start-menu shortcut, by keyboard.
 w start "$(winepath -w "$lnk")"
-wait_for() { local id; id=$(timeout 60 bash -c "until xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1; do sleep 0.2; done; xdotool search --onlyvisible --name '^$1\$' | head -n1") || fail "no window '$1'"; echo "$id"; }
-gone() { timeout 30 bash -c "while xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1; do sleep 0.2; done" || fail "window '$1' still there"; }
+# Window titles are matched whole; a title is passed as an argument, never spliced into code.
+wait_for() {
+    timeout 60 bash -c 'until xdotool search --onlyvisible --name "^$0\$" >/dev/null 2>&1; do sleep 0.2; done' "$1" \
+        || fail "no window '$1'"
+    xdotool search --onlyvisible --name "^$1\$" | head -n1
+}
+gone() {
+    timeout 30 bash -c 'while xdotool search --onlyvisible --name "^$0\$" >/dev/null 2>&1; do sleep 0.2; done' "$1" \
+        || fail "window '$1' still there"
+}
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 main=$(wait_for Vintalem); wait_for 'Tabella degli Aminoacidi' >/dev/null
 xdotool windowactivate --sync "$main"; sleep 0.5
@@ -46,7 +54,7 @@ ok "started from the shortcut: both windows shown"
 keys Tab a
 for _ in $(seq 20); do keys Tab; done
 keys space
-box=$(wait_for "Controllo dell'esattezza dati"); keys Return; gone "Controllo dell'esattezza dati"
+wait_for "Controllo dell'esattezza dati" >/dev/null; keys Return; gone "Controllo dell'esattezza dati"
 ok "an incomplete codon is refused with a message"
 keys shift+Tab shift+Tab; for _ in $(seq 18); do keys shift+Tab; done
 keys a a a
@@ -66,7 +74,7 @@ ok "a glyph brings the codon table up"
 
 xdotool windowactivate --sync "$main"; sleep 0.3
 keys alt+f Right i
-about=$(wait_for 'Informazioni sul programma')
+wait_for 'Informazioni sul programma' >/dev/null
 import -window root "$dist/msi-about.png"
 keys Return; gone 'Informazioni sul programma'
 ok "the about window opens and closes with Ok"

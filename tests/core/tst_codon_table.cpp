@@ -49,6 +49,8 @@ private slots:
     void cells_data();
     void cells();
     void everyCellIsItsCodon();
+    void cellsOfAminoAcid_data();
+    void cellsOfAminoAcid();
 };
 
 void TstCodonTable::standardCode_data()
@@ -182,6 +184,44 @@ void TstCodonTable::everyCellIsItsCodon()
         QCOMPARE(text(entry(outcomeOfCell(cell)).code), code.at(expected));
     }
     QCOMPARE(seen.size(), std::size_t{64});
+}
+
+void TstCodonTable::cellsOfAminoAcid_data()
+{
+    QTest::addColumn<QByteArray>("code");
+    QTest::addColumn<QList<int>>("cells");  // worked out by hand
+    QTest::addColumn<QString>("codons");
+    QTest::newRow("Met") << QByteArray("Met") << QList<int>{14} << "aug";
+    QTest::newRow("Trp") << QByteArray("Trp") << QList<int>{58} << "ugg";
+    QTest::newRow("Phe") << QByteArray("Phe") << QList<int>{61, 63} << "uuc uuu";
+    QTest::newRow("Ile") << QByteArray("Ile") << QList<int>{12, 13, 15} << "aua auc auu";
+    QTest::newRow("Stop") << QByteArray("Stop") << QList<int>{48, 50, 56} << "uaa uag uga";
+    QTest::newRow("Leu") << QByteArray("Leu") << QList<int>{28, 29, 30, 31, 60, 62} << "cua cuc cug cuu uua uug";
+    QTest::newRow("Ser") << QByteArray("Ser") << QList<int>{9, 11, 52, 53, 54, 55} << "agc agu uca ucc ucg ucu";
+    QTest::newRow("Arg") << QByteArray("Arg") << QList<int>{8, 10, 24, 25, 26, 27} << "aga agg cga cgc cgg cgu";
+    QTest::newRow("Gly") << QByteArray("Gly") << QList<int>{40, 41, 42, 43} << "gga ggc ggg ggu";
+    QTest::newRow("Asn") << QByteArray("Asn") << QList<int>{1, 3} << "aac aau";
+    QTest::newRow("Lys") << QByteArray("Lys") << QList<int>{0, 2} << "aaa aag";
+    // Codes no cell shows match nothing.
+    QTest::newRow("STOP") << QByteArray("STOP") << QList<int>{} << "";
+    QTest::newRow("empty") << QByteArray("") << QList<int>{} << "";
+    QTest::newRow("leu") << QByteArray("leu") << QList<int>{} << "";
+}
+
+void TstCodonTable::cellsOfAminoAcid()
+{
+    QFETCH(QByteArray, code);
+    QFETCH(QList<int>, cells);
+    QFETCH(QString, codons);
+    QList<int> got;
+    QStringList listed;
+    for (const std::size_t cell : cellsOf(view(code))) {
+        got << static_cast<int>(cell);
+        const auto c = codonOfCell(cell);
+        listed << QString::fromLatin1(c.data(), 3);
+    }
+    QCOMPARE(got, cells);
+    QCOMPARE(listed.join(QLatin1Char(' ')), codons);
 }
 
 QTEST_APPLESS_MAIN(TstCodonTable)

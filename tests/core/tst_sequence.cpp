@@ -17,11 +17,11 @@ namespace {
 constexpr std::size_t kMiddleDraws = (kCodonCount - 2) * kCodonLength;  // 54
 
 // Hands out scripted values (then zeros) and logs every call: 'R' randomize, 'n' next.
-class LoggingSource final : public UniformSource {
+class LoggingSource final {
 public:
     explicit LoggingSource(std::vector<float> values) : values_(std::move(values)) {}
-    void randomize() override { log.push_back('R'); }
-    float next() override
+    void randomize() { log.push_back('R'); }
+    float next()
     {
         log.push_back('n');
         return next_ < values_.size() ? values_[next_++] : 0.0f;
@@ -35,15 +35,15 @@ private:
 };
 
 // Passes a real generator through, keeping the values drawn after each reseeding.
-class RecordingSource final : public UniformSource {
+class RecordingSource final {
 public:
-    explicit RecordingSource(UniformSource& inner) : inner_(inner) {}
-    void randomize() override
+    explicit RecordingSource(ClockSeededGenerator& inner) : inner_(inner) {}
+    void randomize()
     {
         inner_.randomize();
         segments.emplace_back();
     }
-    float next() override
+    float next()
     {
         const float r = inner_.next();
         if (segments.empty())
@@ -55,7 +55,7 @@ public:
     std::vector<std::vector<float>> segments;
 
 private:
-    UniformSource& inner_;
+    ClockSeededGenerator& inner_;
 };
 
 std::string joined(const CodonTexts& t)
@@ -92,6 +92,8 @@ std::vector<std::string> nonStopTriplets()
 class TstSequence : public QObject {
     Q_OBJECT
 private slots:
+    void codonBoxKey_data();
+    void codonBoxKey();
     void baseMapping_data();
     void baseMapping();
     void stopMapping_data();
@@ -109,6 +111,38 @@ private slots:
     void stopDrawIsNoRepeatOfFirstBase();
     void clockIsRead();
 };
+
+void TstSequence::codonBoxKey_data()
+{
+    QTest::addColumn<int>("typed");
+    QTest::addColumn<int>("taken");
+    for (char base : {'a', 'c', 'g', 't'}) {
+        QTest::addRow("%c", base) << int(base) << int(base);
+        QTest::addRow("%c", base - 32) << int(base - 32) << int(base);
+    }
+    QTest::newRow("Backspace") << 8 << 8;
+    // Everything else is dropped: the other letters, the neighbours of the ranges, controls.
+    for (char c : {'u', 'U', 'b', 'B', 'x', 'z', 'Z', '@', '[', '`', '{', '5', ' '})
+        QTest::addRow("%c", c) << int(c) << 0;
+    QTest::newRow("NUL") << 0 << 0;
+    QTest::newRow("Tab") << 9 << 0;
+    QTest::newRow("Enter") << 13 << 0;
+    QTest::newRow("Ctrl+C") << 3 << 0;
+    QTest::newRow("Ctrl+V") << 22 << 0;
+    QTest::newRow("Ctrl+X") << 24 << 0;
+    QTest::newRow("Ctrl+Z") << 26 << 0;
+    QTest::newRow("Delete") << 127 << 0;
+    QTest::newRow("e grave") << 0xE8 << 0;
+    QTest::newRow("A grave") << 0xC0 << 0;
+    QTest::newRow("a + 256") << 'a' + 256 << 0;
+}
+
+void TstSequence::codonBoxKey()
+{
+    QFETCH(int, typed);
+    QFETCH(int, taken);
+    QCOMPARE(vintalem::codonBoxKey(typed), taken);
+}
 
 void TstSequence::baseMapping_data()
 {

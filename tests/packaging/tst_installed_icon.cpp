@@ -1,5 +1,5 @@
 // The PNG installed for the desktop must be the very icon the windows carry.
-#include "ui/toolkit/icon.h"
+#include "app/assets.h"
 
 #include <QImage>
 #include <QtTest>

@@ -1,7 +1,8 @@
 #include "fakes.h"
 
-#include "app/bundled_assets.h"
+#include "app/assets.h"
 #include "app/forms.h"
+#include "core/sequence.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -78,7 +79,7 @@ std::uint64_t testSeed()
 
 TestToolkit::TestToolkit()
 {
-    vintalem::loadBundledAssets();
+    ui::loadBundledAssets();
     auto recorder = std::make_unique<RecordingMessages>();
     messages = recorder.get();
     toolkit.setMessages(std::move(recorder));
@@ -86,7 +87,9 @@ TestToolkit::TestToolkit()
     clock = fake.get();
     toolkit.setClock(std::move(fake));
     // Reseeding reads the fake clock's ticks, which count from zero in every toolkit.
-    toolkit.setRandom(std::make_unique<ClockSeededGenerator>([c = clock] { return c->ticks(); }, testSeed()));
+    toolkit.setRandom(
+        std::make_unique<ui::RandomService<ClockSeededGenerator>>(
+        ClockSeededGenerator([c = clock] { return c->ticks(); }, testSeed())));
     ui::registerForms(toolkit.forms());
 }
 

@@ -56,7 +56,7 @@ private:
 };
 
 // Gives the values it was given, in turn, then repeats the last.
-class ScriptedSource final : public UniformSource {
+class ScriptedSource final : public ui::RandomSource {
 public:
     explicit ScriptedSource(std::vector<float> values) : values_(std::move(values)) {}
     void randomize() override { ++randomizeCalls; }

@@ -1,8 +1,8 @@
 #include "game.h"
 
+#include "app/form_names.h"
 #include "core/codon_table.h"
 #include "ui/main/mutation_form.h"
-#include "ui/toolkit/form_names.h"
 
 #include <QApplication>
 #include <QTest>

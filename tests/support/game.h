@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/form_names.h"
 #include "core/coding_run.h"
 #include "tests/support/fakes.h"
 #include "ui/main/main_form.h"
-#include "ui/toolkit/form_names.h"
 
 #include <QImage>
 #include <QPointer>

@@ -5,13 +5,16 @@
 
 namespace vintalem::ui {
 
+// Where a look-up starts: the main window highlights in yellow and moves the list along,
+// the codon table window itself in magenta.
+enum class Coming : quint8 { FromMainWindow = 0, FromThisWindow = 1 };
+
 // What other windows may ask of the codon table window.
 class AminoAcidLookup {
 public:
     virtual ~AminoAcidLookup() = default;
-    // Shows the window with the cells of `AA` highlighted; `coming` is 0 from the
-    // main window (yellow, and the list follows), non-zero from the window itself.
-    virtual void Which(const QString& AA, quint8 coming) = 0;
+    // Shows the window with the cells of `AA` highlighted.
+    virtual void Which(const QString& AA, Coming coming) = 0;
 };
 
 }  // namespace vintalem::ui

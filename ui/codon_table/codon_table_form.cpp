@@ -1,8 +1,7 @@
 #include "codon_table_form.h"
 
+#include "app/form_names.h"
 #include "core/codon_table.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form_names.h"
 #include "ui/toolkit/form_registry.h"
 #include "ui/toolkit/twips.h"
 
@@ -27,10 +26,6 @@ constexpr std::array<CodonTableForm::GridLine, 12> kGridLines{{
     {"Line6", 240, 2400, 4920, 2400},
     {"Line7", 240, 3360, 4920, 3360},
 }};
-// The band separators, whose first point's Y tells a cell's second base.
-constexpr const CodonTableForm::GridLine& kLine5 = kGridLines[9];
-constexpr const CodonTableForm::GridLine& kLine6 = kGridLines[10];
-constexpr const CodonTableForm::GridLine& kLine7 = kGridLines[11];
 
 constexpr int cellLeft(int i) { return 1080 + 1080 * (i / 16); }
 constexpr int cellTop(int i) { return 480 + 960 * ((i / 4) % 4) + 240 * (i % 4); }
@@ -62,8 +57,9 @@ QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 // widget paints it instead of a label per letter.
 class GridLines final : public QWidget {
 public:
-    explicit GridLines(QWidget* parent) : QWidget(parent), letterFont_(boldFont())
+    explicit GridLines(QWidget* parent) : QWidget(parent), letterFont_(font())
     {
+        letterFont_.setBold(true);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         for (std::size_t b = 0; b < captions_.size(); ++b) {
             captions_[b].setText(QString(kBases[static_cast<qsizetype>(b)]));
@@ -112,7 +108,6 @@ const std::array<CodonTableForm::BaseLetter, 72>& CodonTableForm::baseLetters() 
 
 CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella degli Aminoacidi"), 6600, 5010)
 {
-    setFont(defaultFont());
     QWidget* area = client();
     auto* lines = new GridLines(area);
     lines->setGeometry(area->rect());
@@ -122,6 +117,7 @@ CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella deg
         cell->setObjectName(QStringLiteral("aminoacido(%1)").arg(i));
         const auto codon = codonOfCell(static_cast<std::size_t>(i));
         cell->setAccessibleName(QString::fromLatin1(codon.data(), 3));
+        cell->setMarkedDescription(QStringLiteral("evidenziato"));
         placeTwips(cell, cellLeft(i), cellTop(i), 375, 255);
         connect(cell, &Label::clicked, this, [this, i] { aminoacido_Click(i); });
         // The grid is one Tab stop, the cell last visited; the arrow keys move within it.
@@ -155,7 +151,6 @@ CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella deg
     connect(AaList, &ListBox::mouseUp, this, &CodonTableForm::AaList_MouseUp);
     connect(AaList, &ListBox::chosenByKey, this, [this] { AaList_MouseUp(0, 0, 0, 0); });
     placeTwips(AaList, 5040, 840, 1455, 255);
-    setTabOrder(Codoni, AaList);
 
     Label75 = new Label(QStringLiteral("I codoni di RNA che codificano per l'aminoacido sono:"), area);
     Label75->setObjectName(QStringLiteral("Label75"));
@@ -167,19 +162,11 @@ CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella deg
     placeTwips(Label74, 5040, 2160, 1455, 495);
     // The codon list is a Tab stop once it lists something, between the list and the grid.
     Label74->setAccessibleName(QStringLiteral("Codoni di RNA"));
-    // Qt orders only controls that take the focus, so they take it while they are ordered.
-    Label74->setFocusPolicy(Qt::TabFocus);
-    setTabOrder(AaList, Label74);
-    QWidget* previous = Label74;
-    for (Label* cell : aminoacido) {
-        cell->setFocusPolicy(Qt::TabFocus);
-        setTabOrder(previous, cell);
-        previous = cell;
-    }
-    Label74->setFocusPolicy(Qt::NoFocus);
+    std::vector<QWidget*> tabOrder{Codoni, AaList, Label74};
+    tabOrder.insert(tabOrder.end(), aminoacido.begin(), aminoacido.end());
+    setTabOrderOf(tabOrder);
     Codoni->setFocus();  // where the keyboard lands when the window comes up, first in the Tab order
-    for (Label* cell : aminoacido)
-        cell->setFocusPolicy(cell == aminoacido[0] ? Qt::TabFocus : Qt::NoFocus);
+    aminoacido[0]->setFocusPolicy(Qt::TabFocus);
 }
 
 bool CodonTableForm::eventFilter(QObject* watched, QEvent* event)
@@ -231,7 +218,7 @@ void CodonTableForm::AaList_MouseUp(int /*Button*/, int /*Shift*/, int /*X*/, in
     if (p >= 0 && p < static_cast<int>(kEntryCount))
         SelectedCode = qstr(entry(byListIndex(static_cast<std::size_t>(p))).code);
     const QString code = SelectedCode;
-    Which(code, 1);
+    Which(code, Coming::FromThisWindow);
     ListCodons(code);
 }
 
@@ -239,27 +226,26 @@ void CodonTableForm::aminoacido_Click(int Index)
 {
     const QString code = aminoacido[Index]->text();
     ListCodons(code);
-    Which(code, 1);
+    Which(code, Coming::FromThisWindow);
     AaList->setCurrentRow(ListPositionOf(Index));
     AaList->scrollToItem(AaList->currentItem());
 }
 
-void CodonTableForm::Which(const QString& AA, quint8 coming)
+void CodonTableForm::Which(const QString& AA, Coming coming)
 {
     forms().show(names::Atab);
     ClearHighlight();
-    for (int i = 0; i < kCells; ++i) {
-        if (aminoacido[i]->text() != AA)
-            continue;
-        if (coming != 0) {
-            aminoacido[i]->setForeColor(kMagenta);
+    for (const std::size_t i : cellsOf(AA.toStdString())) {
+        Label* cell = aminoacido[i];
+        if (coming != Coming::FromMainWindow) {
+            cell->setForeColor(kMagenta);
         } else {
-            aminoacido[i]->setForeColor(kYellow);
-            AaList->setCurrentRow(ListPositionOf(i));
+            cell->setForeColor(kYellow);
+            AaList->setCurrentRow(ListPositionOf(static_cast<int>(i)));
             AaList->scrollToItem(AaList->currentItem());
         }
-        aminoacido[i]->setFontBold(true);
-        aminoacido[i]->setMarked(true);
+        cell->setFontBold(true);
+        cell->setMarked(true);
     }
 }
 
@@ -275,24 +261,15 @@ void CodonTableForm::ClearHighlight()
 
 int CodonTableForm::ListPositionOf(int cell) const
 {
-    const QString caption = aminoacido[cell]->text();
-    for (std::size_t p = 0; p < kEntryCount; ++p)
-        if (caption == qstr(entry(byListIndex(p)).code))
-            return static_cast<int>(p);
-    return -1;
+    return static_cast<int>(listIndexOf(outcomeOfCell(static_cast<std::size_t>(cell))));
 }
 
 void CodonTableForm::ListCodons(const QString& code)
 {
     QString codons;
-    for (int i = 0; i < kCells; ++i) {
-        if (aminoacido[i]->text() != code)
-            continue;
-        const QChar third = kBases[i % 4];
-        const int top = aminoacido[i]->y() * kTwipsPerPixel;
-        const int band = top < kLine5.y1 ? 0 : top < kLine6.y1 ? 1 : top < kLine7.y1 ? 2 : 3;
-        const QChar first = kBases[i / 16];
-        codons += QLatin1Char(' ') + QString(first).toLower() + QString(kBases[band]).toLower() + third.toLower();
+    for (const std::size_t i : cellsOf(code.toStdString())) {
+        const auto codon = codonOfCell(i);
+        codons += QLatin1Char(' ') + QString::fromLatin1(codon.data(), codon.size());
     }
     Label74->setText(codons);
     Label74->setFocusPolicy(codons.isEmpty() ? Qt::NoFocus : Qt::TabFocus);

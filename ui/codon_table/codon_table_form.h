@@ -33,7 +33,7 @@ public:
     CodonTableForm();
 
     void Form_Load() override;
-    void Which(const QString& AA, quint8 coming) override;
+    void Which(const QString& AA, Coming coming) override;
     void AaList_MouseUp(int Button, int Shift, int X, int Y);
     void aminoacido_Click(int Index);
 

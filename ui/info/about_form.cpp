@@ -1,7 +1,6 @@
 #include "about_form.h"
 
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form_names.h"
+#include "app/form_names.h"
 #include "ui/toolkit/form_registry.h"
 #include "ui/toolkit/twips.h"
 
@@ -14,7 +13,6 @@ const QString kBlocked[] = {names::zuvo, names::mutazioni, names::Atab};
 
 AboutForm::AboutForm() : Form(names::Information, QStringLiteral("Informazioni sul programma"), 4545, 2220)
 {
-    setFont(defaultFont());
     setDialogRole(true);
     ok = new QPushButton(QStringLiteral("Ok"), client());
     ok->setObjectName(QStringLiteral("ok"));

@@ -1,7 +1,6 @@
 #include "how_to_play_form.h"
 
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form_names.h"
+#include "app/form_names.h"
 #include "ui/toolkit/twips.h"
 
 #include <QFontMetricsF>
@@ -38,7 +37,6 @@ const QString kEmptyLine = QStringLiteral("\n\n");
 HowToPlayForm::HowToPlayForm()
     : Form(names::InformazsuVintalem, QStringLiteral("Come funziona il programma?"), 5475, 5370)
 {
-    setFont(defaultFont());
     fnz = new Label(QString(), client());
     fnz->setObjectName(QStringLiteral("fnz"));
     placeTwips(fnz, 0, 0, 5415, 5295);

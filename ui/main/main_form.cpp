@@ -1,11 +1,9 @@
 #include "main_form.h"
 
-#include "core/codon_table.h"
+#include "app/form_names.h"
 #include "core/glyph_style.h"
 #include "core/sequence.h"
 #include "ui/codon_table/amino_acid_lookup.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form_names.h"
 #include "ui/toolkit/toolkit.h"
 #include "ui/toolkit/twips.h"
 
@@ -33,7 +31,7 @@ const QColor kCompleteCodon(0, 0, 0);
 QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 QColor qcolor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
-using GlyphProcedure = void (MainForm::*)(int, quint8);
+using GlyphProcedure = void (MainForm::*)(int, Row);
 constexpr std::array<GlyphProcedure, kAminoAcidCount> kGlyphProcedures{
     &MainForm::DrawAla, &MainForm::DrawCys, &MainForm::DrawAsp, &MainForm::DrawGlu, &MainForm::DrawPhe,
     &MainForm::DrawGly, &MainForm::DrawHis, &MainForm::DrawIle, &MainForm::DrawLys, &MainForm::DrawLeu,
@@ -93,7 +91,6 @@ Label* makeLabel(QWidget* parent, const char* name, const QString& caption, QRec
 
 MainForm::MainForm() : Form(names::zuvo, QStringLiteral("Vintalem"), 10470, 5385)
 {
-    setFont(defaultFont());
     setClosesOnEscape(false);
     buildMenus();
     buildRows();
@@ -133,7 +130,7 @@ void MainForm::buildRows()
     Label1 = makeLabel(area, "Label1", QStringLiteral("RNA"), {120, 1080, 615, 255});
     Label13 = makeLabel(area, "Label13", QStringLiteral("Proteina"), {120, 1560, 735, 255});
     for (Label* caption : {DNA3, Label1, Label13})
-        caption->setFont(boldFont());
+        caption->setFontBold(true);
 
     for (int i = 0; i < kSlots; ++i) {
         const int left = column(i);
@@ -158,32 +155,22 @@ void MainForm::buildRows()
         placeTwips(rna, left, 1080, 375, 285);
         RNA[i] = rna;
 
-        auto* glyph = new PictureBox(area);
-        glyph->setObjectName(QStringLiteral("AA(%1)").arg(i));
-        glyph->setAccessibleName(QStringLiteral("Aminoacido %1").arg(number));
-        placeTwips(glyph, left, 1560, 375, 375);
-        connect(glyph, &PictureBox::clicked, this, [this, i] { AA_Click(i); });
-        AA[i] = glyph;
-
-        naame[i] = makeLabel(area, "naame", {}, {left, 2040, 375, 255});
-        naame[i]->setObjectName(QStringLiteral("naame(%1)").arg(i));
-        glyph->setCaptionLabel(naame[i]);
-
-        auto* old = new PictureBox(area);
-        old->setObjectName(QStringLiteral("OldAA(%1)").arg(i));
-        old->setAccessibleName(QStringLiteral("Aminoacido sostituito %1").arg(number));
-        placeTwips(old, left, 2760, 375, 375);
-        connect(old, &PictureBox::clicked, this, [this, i] { OldAA_Click(i); });
-        OldAA[i] = old;
-
-        OldAaName[i] = makeLabel(area, "OldAaName", {}, {left, 3240, 375, 255});
-        OldAaName[i]->setObjectName(QStringLiteral("OldAaName(%1)").arg(i));
-        old->setCaptionLabel(OldAaName[i]);
+        // The glyph box and its caption, in the protein row and then in the replaced one.
+        for (const Row row : {Row::New, Row::Old}) {
+            const bool old = row == Row::Old;
+            auto* glyph = new PictureBox(area);
+            glyph->setObjectName(QString::fromLatin1(old ? "OldAA(%1)" : "AA(%1)").arg(i));
+            glyph->setAccessibleName(
+                (old ? QStringLiteral("Aminoacido sostituito %1") : QStringLiteral("Aminoacido %1")).arg(number));
+            placeTwips(glyph, left, old ? 2760 : 1560, 375, 375);
+            connect(glyph, &PictureBox::clicked, this, [this, i, old] { old ? OldAA_Click(i) : AA_Click(i); });
+            Label* caption = makeLabel(area, old ? "OldAaName" : "naame", {}, {left, old ? 3240 : 2040, 375, 255});
+            caption->setObjectName(QString::fromLatin1(old ? "OldAaName(%1)" : "naame(%1)").arg(i));
+            glyph->setCaptionLabel(caption);
+            (old ? OldAA : AA)[i] = glyph;
+            (old ? OldAaName : naame)[i] = caption;
+        }
     }
-    // Codon boxes first in the Tab order, left to right, then the buttons.
-    for (int i = 1; i < kSlots; ++i)
-        setTabOrder(nt[i - 1], nt[i]);
-
     ChnSeq = new QPushButton(QStringLiteral("Cambia sequenza"), area);
     ChnSeq->setObjectName(QStringLiteral("ChnSeq"));
     placeTwips(ChnSeq, 8880, 480, 1455, 375);
@@ -193,20 +180,13 @@ void MainForm::buildRows()
     CodProt->setObjectName(QStringLiteral("CodProt"));
     placeTwips(CodProt, 8880, 1080, 1455, 375);
     connect(CodProt, &QPushButton::clicked, this, &MainForm::CodProt_Click);
-    setTabOrder(nt[kSlots - 1], ChnSeq);
-    setTabOrder(ChnSeq, CodProt);
-    // Then the protein and the replaced amino acids, in reading order; empty boxes take no
-    // focus (Qt orders only boxes that take it, so they take it while they are ordered).
-    QWidget* previous = CodProt;
+    // Codon boxes left to right, the buttons, then the protein and the replaced amino acids
+    // in reading order; empty glyph boxes take no focus.
+    std::vector<QWidget*> tabOrder(nt.begin(), nt.end());
+    tabOrder.insert(tabOrder.end(), {ChnSeq, CodProt});
     for (const auto* row : {&AA, &OldAA})
-        for (PictureBox* box : *row) {
-            box->setFocusPolicy(Qt::TabFocus);
-            setTabOrder(previous, box);
-            previous = box;
-        }
-    for (const auto* row : {&AA, &OldAA})
-        for (PictureBox* box : *row)
-            box->setFocusPolicy(Qt::NoFocus);
+        tabOrder.insert(tabOrder.end(), row->begin(), row->end());
+    setTabOrderOf(tabOrder);
 
     Label15 = makeLabel(area, "Label15",
                         QStringLiteral("Le mutazioni che hai fatto non cambiano gli aminoacidi codificati"),
@@ -271,24 +251,18 @@ void MainForm::GenerateSequence()
     }
 }
 
-void MainForm::ClearProteinSlot(int i)
-{
-    AA[i]->Cls();
-    AA[i]->setToolTip(QString());
-    naame[i]->setText(QString());
-    updateGlyphFocus(i, 0);
-}
+void MainForm::ClearProteinSlot(int i) { clearSlot(i, Row::New); }
 
-void MainForm::clearOldSlot(int i)
+void MainForm::clearSlot(int slot, Row isOld)
 {
-    OldAA[i]->Cls();
-    OldAA[i]->setToolTip(QString());
-    OldAaName[i]->setText(QString());
-    updateGlyphFocus(i, 1);
+    glyphBox(slot, isOld)->Cls();
+    glyphBox(slot, isOld)->setToolTip(QString());
+    nameLabel(slot, isOld)->setText(QString());
+    updateGlyphFocus(slot, isOld);
 }
 
 // Only a box that shows an amino acid or a stop is a Tab stop: there is nothing to look up in an empty one.
-void MainForm::updateGlyphFocus(int slot, quint8 isOld)
+void MainForm::updateGlyphFocus(int slot, Row isOld)
 {
     glyphBox(slot, isOld)->setFocusPolicy(nameLabel(slot, isOld)->text().isEmpty() ? Qt::NoFocus : Qt::TabFocus);
 }
@@ -299,18 +273,12 @@ void MainForm::ChnSeq_Click()
     Label14->hide();
     for (int i = 0; i < kSlots; ++i) {
         RNA[i]->setText(QString());
-        clearOldSlot(i);
+        clearSlot(i, Row::Old);
     }
     previousRow_ = {};
 }
 
-void MainForm::nt_KeyPress(int /*Index*/, int& KeyAscii)
-{
-    if (KeyAscii >= 65 && KeyAscii <= 90)
-        KeyAscii += 32;
-    if (KeyAscii != 97 && KeyAscii != 99 && KeyAscii != 103 && KeyAscii != 116 && KeyAscii != 8)
-        KeyAscii = 0;
-}
+void MainForm::nt_KeyPress(int /*Index*/, int& KeyAscii) { KeyAscii = codonBoxKey(KeyAscii); }
 
 void MainForm::nt_Change(int Index)
 {
@@ -318,25 +286,19 @@ void MainForm::nt_Change(int Index)
     nt[Index]->setForeColor(whole ? kCompleteCodon : kIncompleteCodon);
 }
 
-void MainForm::AA_Click(int Index)
+void MainForm::AA_Click(int Index) { lookUp(naame[Index]->text()); }
+void MainForm::OldAA_Click(int Index) { lookUp(OldAaName[Index]->text()); }
+
+// There is nothing to look up under an empty glyph box.
+void MainForm::lookUp(const QString& code)
 {
-    const QString code = naame[Index]->text();
     if (code.isEmpty())
         return;
     if (auto* table = dynamic_cast<AminoAcidLookup*>(forms().load(names::Atab)))
-        table->Which(code, 0);
+        table->Which(code, Coming::FromMainWindow);
 }
 
-void MainForm::OldAA_Click(int Index)
-{
-    const QString code = OldAaName[Index]->text();
-    if (code.isEmpty())
-        return;
-    if (auto* table = dynamic_cast<AminoAcidLookup*>(forms().load(names::Atab)))
-        table->Which(code, 0);
-}
-
-void MainForm::DecodeCodon(int slot, quint8 isOld, Outcome outcome)
+void MainForm::DecodeCodon(int slot, Row isOld, Outcome outcome)
 {
     if (!outcome)
         return;  // no match: the slot keeps what it showed
@@ -347,18 +309,15 @@ void MainForm::DecodeCodon(int slot, quint8 isOld, Outcome outcome)
     glyphBox(slot, isOld)->setToolTip(qstr(kStopTooltip));
     nameLabel(slot, isOld)->setText(qstr(entry(AminoAcidId::Stop).code));
     updateGlyphFocus(slot, isOld);
-    if (!isOld)
-        for (int k = slot + 1; k < kSlots; ++k)
-            ClearProteinSlot(k);
 }
 
-void MainForm::PrepareGlyphBox(int slot, quint8 isOld)
+void MainForm::PrepareGlyphBox(int slot, Row isOld)
 {
     const ChainLine line = chainLine(static_cast<float>(client()->width()), static_cast<float>(client()->height()));
     glyphBox(slot, isOld)->drawLine({line.x1, line.y1}, {line.x2, line.y2});
 }
 
-void MainForm::DrawGlyph(AminoAcidId aminoAcid, int slot, quint8 isOld)
+void MainForm::DrawGlyph(AminoAcidId aminoAcid, int slot, Row isOld)
 {
     PrepareGlyphBox(slot, isOld);
     PictureBox* box = glyphBox(slot, isOld);
@@ -389,9 +348,9 @@ void MainForm::CodProt_Click()
 
     for (int i = 0; i < kSlots; ++i) {
         if (run.changes[i].changed) {
-            DecodeCodon(i, 1, run.changes[i].previous);
+            DecodeCodon(i, Row::Old, run.changes[i].previous);
         } else {
-            clearOldSlot(i);
+            clearSlot(i, Row::Old);
         }
         RNA[i]->setText(qstr(run.rna[i]));
         ClearProteinSlot(i);
@@ -414,13 +373,9 @@ void MainForm::TranslateRna(const CodingRunResult& run, const CodingReport& repo
 {
     if (!CheckStopCodon(run))
         return;
-    if (run.rna[0] == kStartCodon) {
-        for (int i = 0; i < kSlots; ++i) {
-            DecodeCodon(i, 0, run.outcomes[i]);
-            if (run.outcomes[i] == AminoAcidId::Stop)
-                break;
-        }
-    }
+    // The core already left every slot empty without a start, and after the first stop.
+    for (int i = 0; i < kSlots; ++i)
+        DecodeCodon(i, Row::New, run.outcomes[i]);
     Report(report);
 }
 
@@ -433,15 +388,15 @@ void MainForm::Report(const CodingReport& report)
 
     for (int i = 1; i < kSlots; ++i) {
         if (report.tidied[static_cast<std::size_t>(i)])
-            clearOldSlot(i);
+            clearSlot(i, Row::Old);
     }
     previousRow_ = report.previous;
-    silentMutation_ = report.silentMutation ? 1 : 0;
+    silentMutation_ = report.silentMutation;
     Label14->setVisible(report.showHeading);
 
     // The note stays up 2 seconds after the last run that showed it, with the window
     // fully responsive; a later run that replaced something hides it at once.
-    if (silentMutation_ == 1) {
+    if (silentMutation_) {
         Label15->show();
         noteAlarm_ = clock().after(kNoteSeconds, [this] { Label15->hide(); });
     } else {

@@ -14,6 +14,9 @@
 
 namespace vintalem::ui {
 
+// The protein row a routine draws into: the new protein, or the amino acids the changes replaced.
+enum class Row : quint8 { New = 0, Old = 1 };
+
 // The main window: the DNA row, the RNA row, both protein rows, the report and the legend.
 class MainForm : public Form {
     Q_OBJECT
@@ -42,33 +45,33 @@ public:
     // Routines of the game.
     void GenerateSequence();
     void ClearProteinSlot(int i);
-    void DecodeCodon(int slot, quint8 isOld, Outcome outcome);
-    void PrepareGlyphBox(int slot, quint8 isOld);
-    void DrawGlyph(AminoAcidId aminoAcid, int slot, quint8 isOld);
+    void DecodeCodon(int slot, Row isOld, Outcome outcome);
+    void PrepareGlyphBox(int slot, Row isOld);
+    void DrawGlyph(AminoAcidId aminoAcid, int slot, Row isOld);
     // One procedure per amino acid, in catalogue order.
-    void DrawAla(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Ala, slot, isOld); }
-    void DrawCys(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Cys, slot, isOld); }
-    void DrawAsp(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Asp, slot, isOld); }
-    void DrawGlu(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Glu, slot, isOld); }
-    void DrawPhe(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Phe, slot, isOld); }
-    void DrawGly(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Gly, slot, isOld); }
-    void DrawHis(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::His, slot, isOld); }
-    void DrawIle(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Ile, slot, isOld); }
-    void DrawLys(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Lys, slot, isOld); }
-    void DrawLeu(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Leu, slot, isOld); }
-    void DrawMet(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Met, slot, isOld); }
-    void DrawAsn(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Asn, slot, isOld); }
-    void DrawPro(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Pro, slot, isOld); }
-    void DrawGln(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Gln, slot, isOld); }
-    void DrawArg(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Arg, slot, isOld); }
-    void DrawSer(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Ser, slot, isOld); }
-    void DrawThr(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Thr, slot, isOld); }
-    void DrawVal(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Val, slot, isOld); }
-    void DrawTrp(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Trp, slot, isOld); }
-    void DrawTyr(int slot, quint8 isOld) { DrawGlyph(AminoAcidId::Tyr, slot, isOld); }
+    void DrawAla(int slot, Row isOld) { DrawGlyph(AminoAcidId::Ala, slot, isOld); }
+    void DrawCys(int slot, Row isOld) { DrawGlyph(AminoAcidId::Cys, slot, isOld); }
+    void DrawAsp(int slot, Row isOld) { DrawGlyph(AminoAcidId::Asp, slot, isOld); }
+    void DrawGlu(int slot, Row isOld) { DrawGlyph(AminoAcidId::Glu, slot, isOld); }
+    void DrawPhe(int slot, Row isOld) { DrawGlyph(AminoAcidId::Phe, slot, isOld); }
+    void DrawGly(int slot, Row isOld) { DrawGlyph(AminoAcidId::Gly, slot, isOld); }
+    void DrawHis(int slot, Row isOld) { DrawGlyph(AminoAcidId::His, slot, isOld); }
+    void DrawIle(int slot, Row isOld) { DrawGlyph(AminoAcidId::Ile, slot, isOld); }
+    void DrawLys(int slot, Row isOld) { DrawGlyph(AminoAcidId::Lys, slot, isOld); }
+    void DrawLeu(int slot, Row isOld) { DrawGlyph(AminoAcidId::Leu, slot, isOld); }
+    void DrawMet(int slot, Row isOld) { DrawGlyph(AminoAcidId::Met, slot, isOld); }
+    void DrawAsn(int slot, Row isOld) { DrawGlyph(AminoAcidId::Asn, slot, isOld); }
+    void DrawPro(int slot, Row isOld) { DrawGlyph(AminoAcidId::Pro, slot, isOld); }
+    void DrawGln(int slot, Row isOld) { DrawGlyph(AminoAcidId::Gln, slot, isOld); }
+    void DrawArg(int slot, Row isOld) { DrawGlyph(AminoAcidId::Arg, slot, isOld); }
+    void DrawSer(int slot, Row isOld) { DrawGlyph(AminoAcidId::Ser, slot, isOld); }
+    void DrawThr(int slot, Row isOld) { DrawGlyph(AminoAcidId::Thr, slot, isOld); }
+    void DrawVal(int slot, Row isOld) { DrawGlyph(AminoAcidId::Val, slot, isOld); }
+    void DrawTrp(int slot, Row isOld) { DrawGlyph(AminoAcidId::Trp, slot, isOld); }
+    void DrawTyr(int slot, Row isOld) { DrawGlyph(AminoAcidId::Tyr, slot, isOld); }
 
     const std::string& referenceSequence() const { return ReferenceSequence; }
-    quint8 silentMutation() const { return silentMutation_; }
+    bool silentMutation() const { return silentMutation_; }
 
     // Controls, named as the game names them.
     std::array<TextBox*, kSlots> nt{};
@@ -96,18 +99,19 @@ private:
     void buildRows();
     void buildLegend();
     void buildMenus();
-    PictureBox* glyphBox(int slot, quint8 isOld) const { return isOld ? OldAA[slot] : AA[slot]; }
-    Label* nameLabel(int slot, quint8 isOld) const { return isOld ? OldAaName[slot] : naame[slot]; }
+    PictureBox* glyphBox(int slot, Row isOld) const { return isOld == Row::Old ? OldAA[slot] : AA[slot]; }
+    Label* nameLabel(int slot, Row isOld) const { return isOld == Row::Old ? OldAaName[slot] : naame[slot]; }
     void TranslateRna(const CodingRunResult& run, const CodingReport& report);
     bool CheckStopCodon(const CodingRunResult& run);
     void Report(const CodingReport& report);
-    void clearOldSlot(int i);
-    void updateGlyphFocus(int slot, quint8 isOld);
+    void clearSlot(int slot, Row isOld);
+    void updateGlyphFocus(int slot, Row isOld);
+    void lookUp(const QString& code);
 
     std::string ReferenceSequence;
     // What the previous-protein row shows, as outcomes: the report starts from it.
     ProteinRow previousRow_{};
-    quint8 silentMutation_ = 0;
+    bool silentMutation_ = false;
     bool closing_ = false;
     std::unique_ptr<Alarm> noteAlarm_;
 };

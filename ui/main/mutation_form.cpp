@@ -1,7 +1,6 @@
 #include "mutation_form.h"
 
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form_names.h"
+#include "app/form_names.h"
 #include "ui/toolkit/twips.h"
 
 #include <QFontMetricsF>
@@ -66,7 +65,6 @@ constexpr Paragraph kParagraphs[] = {
 
 MutationForm::MutationForm() : Form(names::mutazioni, QStringLiteral("mutazioni"), 4680, 3195)
 {
-    setFont(defaultFont());
     explanation = new QPlainTextEdit(client());
     explanation->setObjectName(QStringLiteral("explanation"));
     explanation->setAccessibleName(QStringLiteral("Spiegazione delle mutazioni"));
@@ -75,7 +73,7 @@ MutationForm::MutationForm() : Form(names::mutazioni, QStringLiteral("mutazioni"
     explanation->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     explanation->setWordWrapMode(QTextOption::WordWrap);
     // Tab stops every eight average characters, as a classic edit control sets them.
-    explanation->setTabStopDistance(8 * QFontMetricsF(defaultFont()).averageCharWidth());
+    explanation->setTabStopDistance(8 * QFontMetricsF(font()).averageCharWidth());
     placeTwips(explanation, 0, 0, 4575, 3135);
 }
 

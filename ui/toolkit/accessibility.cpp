@@ -4,6 +4,7 @@
 #include "form.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -15,10 +16,30 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <vector>
 
 namespace vintalem::ui {
 
 namespace {
+// Qt 6.4's own text interfaces loop for ever on the word or line at the end of a one-line
+// box, and for multi-line boxes give the word or line at an offset for the one before or
+// after it. Both kinds get an interface of their own until a newer Qt is checked again
+// (tst_accessibility asks every box every question).
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+
+// The piece of text a screen reader asks for: the character, word, sentence, line or
+// paragraph at, before or after an offset. `lines` and `paragraphs` are the offsets at
+// which lines and paragraphs start; the first is 0. Offsets run 0..text.size(); at the
+// end of the text, "at" is the last item (the word or line the caret ends), except for
+// characters. A piece that does not exist is empty, at offset 0 before the text and at
+// its end after it; an offset outside the text gives an empty piece at -1.
+struct TextPiece {
+    QString text;
+    int start = -1;
+    int end = -1;
+};
+enum class Relation { Before, At, After };
+
 // Where the items of a kind start, from 0 up to and including the end of the text. The
 // finder moves strictly forward, so the loop ends even where the toolkit's own does not.
 std::vector<int> boundaries(const QString& text, QTextBoundaryFinder::BoundaryType type)
@@ -48,7 +69,6 @@ std::vector<int> withEnd(std::vector<int> starts, int n)
     starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
     return starts;
 }
-}  // namespace
 
 TextPiece textPiece(const QString& text, int offset, QAccessible::TextBoundaryType boundary, Relation relation,
                     const std::vector<int>& lines, const std::vector<int>& paragraphs)
@@ -82,7 +102,6 @@ TextPiece textPiece(const QString& text, int offset, QAccessible::TextBoundaryTy
     return {text.mid(start, end - start), start, end};
 }
 
-namespace {
 // The text interface both kinds of text box share; each says how it holds its text.
 class TextBoxAccessibleBase : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
@@ -338,7 +357,9 @@ private:
     QPlainTextEdit* edit() const { return static_cast<QPlainTextEdit*>(widget()); }
 };
 
-// Every window is a frame to a screen reader, the about window a dialog.
+#endif
+
+// Every form is a frame to a screen reader, or a dialog if it asks to be one.
 class FormAccessible final : public QAccessibleWidget {
 public:
     explicit FormAccessible(Form* form)
@@ -347,8 +368,8 @@ public:
     }
 };
 
-// A picture box reads as "<name>: <tooltip> <caption>", e.g. "Aminoacido 3: Alanina Ala",
-// and its press action does what a click does.
+// A picture box reads as "<name>: <tooltip> <caption>", and its press action does what a
+// click does.
 class PictureBoxAccessible final : public QAccessibleWidget {
 public:
     explicit PictureBoxAccessible(PictureBox* box) : QAccessibleWidget(box, QAccessible::Button) {}
@@ -376,8 +397,8 @@ public:
     }
 };
 
-// A clickable label (a cell of the codon table) can be pressed too, and reads as selected
-// while it is highlighted; a note that is announced reads as a notification.
+// A clickable label can be pressed too, and reads as selected while it is marked; a note
+// that is announced reads as a notification.
 class LabelAccessible final : public QAccessibleWidget {
 public:
     explicit LabelAccessible(Label* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
@@ -397,7 +418,7 @@ public:
             return label->accessibleName() + QStringLiteral(": ") + label->text();
         }
         if (t == QAccessible::Description && label->isMarked())
-            return QStringLiteral("evidenziato");
+            return label->markedDescription();
         return QAccessibleWidget::text(t);
     }
 
@@ -431,10 +452,12 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
         return new LabelAccessible(static_cast<Label*>(object));
     if (className == QLatin1String("vintalem::ui::Form"))
         return new FormAccessible(static_cast<Form*>(object));
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     if (className == QLatin1String("QLineEdit"))
         return new LineEditAccessible(static_cast<QLineEdit*>(object));
     if (className == QLatin1String("QPlainTextEdit"))
         return new PlainTextAccessible(static_cast<QPlainTextEdit*>(object));
+#endif
     return nullptr;
 }
 }  // namespace

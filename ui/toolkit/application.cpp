@@ -1,26 +1,22 @@
 #include "application.h"
 
-#include "fonts.h"
-#include "icon.h"
-
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 namespace vintalem::ui {
 
-void setUpApplication()
+void setUpApplication(const ProgramAssets& assets)
 {
-    QApplication::setApplicationName(QStringLiteral("vintalem"));
-    // No display name: Qt would append it to every title bar. The desktop learns the
-    // program's name from its .desktop entry (main() names it).
-    QApplication::setFont(defaultFont());
-    QApplication::setWindowIcon(programIcon());
+    QApplication::setApplicationName(assets.name);
+    QApplication::setFont(assets.font);
+    QApplication::setWindowIcon(assets.icon);
     // Fusion draws the same on every desktop; the explicit palette also tells platform
     // themes (qt6ct, gtk3) that the program keeps its own colours.
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(designedPalette());
-    installItalianTranslations();
+    for (const QString& translation : assets.translations)
+        installTranslation(translation);
 }
 
 QPalette designedPalette()
@@ -53,9 +49,8 @@ QPalette designedPalette()
     return palette;
 }
 
-bool installItalianTranslations()
+bool installTranslation(const QString& name)
 {
-    const QString name = QStringLiteral("qtbase_it");
     if (qApp->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly))
         return true;
     auto* translator = new QTranslator(qApp);  // lives as long as the application

@@ -1,22 +1,34 @@
 #pragma once
 
+#include <QFont>
+#include <QIcon>
 #include <QPalette>
+#include <QStringList>
 
 namespace vintalem::ui {
 
-// Sets up the running QApplication the way every window of the game expects, whatever the
-// desktop says: its name, font, icon, look and Qt's own texts in Italian.
-// The game and the tests that check these things call it once, before any window exists.
-void setUpApplication();
+// What a program brings of its own: its name, font and icon, and which of Qt's
+// installed translations to load for Qt's own texts.
+struct ProgramAssets {
+    QString name;
+    QFont font;
+    QIcon icon;
+    QStringList translations;
+};
 
-// The light palette the windows were designed on: every colour the game fixes was chosen
+// Sets up the running QApplication with the program's assets, Fusion and the designed
+// palette, whatever the desktop says. Called once, before any window exists.
+void setUpApplication(const ProgramAssets& assets);
+
+// The light palette the windows were designed on: every colour a program fixes was chosen
 // for its grounds, so a dark desktop scheme must not replace them.
 QPalette designedPalette();
 
-// Qt's own texts (context menus, standard buttons, dialogs) in Italian, from Qt's installed
-// translations (Debian's qt6-translations-l10n), read in place rather than copied into the
-// program, whose licence differs from theirs. Installing it twice does nothing; without the
-// file Qt's texts stay English and the game plays the same.
-bool installItalianTranslations();
+// One of Qt's installed translations (context menus, standard buttons, dialogs; on Debian
+// from qt6-translations-l10n), read in place rather than copied into the program, whose
+// licence may differ from theirs; where the system has none (Windows, the browser), the copy
+// a program carries under :/translations. Installing it twice does nothing; without the file
+// Qt's texts stay English.
+bool installTranslation(const QString& name);
 
 }  // namespace vintalem::ui

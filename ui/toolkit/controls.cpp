@@ -27,18 +27,58 @@ bool isPressKey(const QKeyEvent* event)
         && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
-// A two-pixel frame in the highlight colour along the edge: the glyphs and captions
-// keep clear of the outermost pixels, so they stay whole and keep their colours.
-void paintFocusMark(QWidget* widget)
-{
-    QPainter p(widget);
-    p.setPen(QPen(widget->palette().color(QPalette::Active, QPalette::Highlight), 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(widget->rect()).adjusted(1, 1, -1, -1));
-}
 }  // namespace
 
-Label::Label(const QString& caption, QWidget* parent) : QLabel(parent)
+template <typename Base>
+void Pressable<Base>::mouseReleaseEvent(QMouseEvent* event)
+{
+    Base::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && releasedInside(this, event))
+        press();
+}
+
+template <typename Base>
+void Pressable<Base>::keyPressEvent(QKeyEvent* event)
+{
+    if (takesPressKeys() && isPressKey(event) && !event->isAutoRepeat()) {
+        event->accept();
+        press();
+        return;
+    }
+    Base::keyPressEvent(event);
+}
+
+template <typename Base>
+void Pressable<Base>::focusInEvent(QFocusEvent* event)
+{
+    Base::focusInEvent(event);
+    this->update();
+}
+
+template <typename Base>
+void Pressable<Base>::focusOutEvent(QFocusEvent* event)
+{
+    Base::focusOutEvent(event);
+    this->update();
+}
+
+// A two-pixel frame in the highlight colour along the edge: what the control shows keeps
+// clear of the outermost pixels, so it stays whole and keeps its colours.
+template <typename Base>
+void Pressable<Base>::paintFocusMark()
+{
+    if (!this->hasFocus())
+        return;
+    QPainter p(this);
+    p.setPen(QPen(this->palette().color(QPalette::Active, QPalette::Highlight), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(this->rect()).adjusted(1, 1, -1, -1));
+}
+
+template class Pressable<QLabel>;
+template class Pressable<QFrame>;
+
+Label::Label(const QString& caption, QWidget* parent) : Pressable(parent)
 {
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -66,13 +106,6 @@ void Label::setFontBold(bool bold)
     setFont(f);
 }
 
-void Label::mouseReleaseEvent(QMouseEvent* event)
-{
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && releasedInside(this, event))
-        emit clicked();
-}
-
 void Label::setMarked(bool marked)
 {
     if (marked_ == marked)
@@ -84,21 +117,10 @@ void Label::setMarked(bool marked)
     QAccessible::updateAccessibility(&event);
 }
 
-void Label::keyPressEvent(QKeyEvent* event)
-{
-    if (isClickable() && isPressKey(event) && !event->isAutoRepeat()) {
-        event->accept();
-        emit clicked();
-        return;
-    }
-    QLabel::keyPressEvent(event);
-}
-
 void Label::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    if (hasFocus())
-        paintFocusMark(this);
+    paintFocusMark();
 }
 
 void Label::showEvent(QShowEvent* event)
@@ -108,18 +130,6 @@ void Label::showEvent(QShowEvent* event)
         QAccessibleEvent alert(this, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
     }
-}
-
-void Label::focusInEvent(QFocusEvent* event)
-{
-    QLabel::focusInEvent(event);
-    update();
-}
-
-void Label::focusOutEvent(QFocusEvent* event)
-{
-    QLabel::focusOutEvent(event);
-    update();
 }
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
@@ -188,7 +198,7 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event)
     QLineEdit::inputMethodEvent(&filtered);
 }
 
-PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
+PictureBox::PictureBox(QWidget* parent) : Pressable(parent)
 {
     setAutoFillBackground(false);
 }
@@ -231,8 +241,7 @@ void PictureBox::paintEvent(QPaintEvent*)
     if (shapes_.empty() || !whole) {
         paintContent(p);
         p.end();
-        if (hasFocus())
-            paintFocusMark(this);
+        paintFocusMark();
         return;
     }
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
@@ -245,8 +254,7 @@ void PictureBox::paintEvent(QPaintEvent*)
     }
     p.drawPixmap(0, 0, cache_);
     p.end();
-    if (hasFocus())
-        paintFocusMark(this);
+    paintFocusMark();
 }
 
 void PictureBox::paintContent(QPainter& p) const
@@ -272,35 +280,6 @@ void PictureBox::paintContent(QPainter& p) const
     p.setPen(QColor(0xA0, 0xA0, 0xA0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    QFrame::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && releasedInside(this, event))
-        emit clicked();
-}
-
-void PictureBox::keyPressEvent(QKeyEvent* event)
-{
-    if (isPressKey(event) && !event->isAutoRepeat()) {
-        event->accept();
-        emit clicked();
-        return;
-    }
-    QFrame::keyPressEvent(event);
-}
-
-void PictureBox::focusInEvent(QFocusEvent* event)
-{
-    QFrame::focusInEvent(event);
-    update();
-}
-
-void PictureBox::focusOutEvent(QFocusEvent* event)
-{
-    QFrame::focusOutEvent(event);
-    update();
 }
 
 // Qt's item views select on any button; the other buttons only reach mouseUp.
@@ -333,7 +312,7 @@ void ListBox::mouseReleaseEvent(QMouseEvent* event)
 void ListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     // The list view tells screen readers that the new entry took the focus even when the
-    // program moves the list while the player is elsewhere (on a cell of the codon table).
+    // program moves the list while the user is elsewhere.
     if (hasFocus())
         QListWidget::currentChanged(current, previous);
     else

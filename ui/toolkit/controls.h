@@ -14,8 +14,27 @@
 
 namespace vintalem::ui {
 
+// What a clickable custom-painted control shares: a left click released inside it, or Space
+// or Return while it has the focus, presses it; taking or losing the focus repaints it, so
+// that its focus mark comes and goes.
+template <typename Base>
+class Pressable : public Base {
+public:
+    using Base::Base;
+
+protected:
+    virtual void press() = 0;
+    virtual bool takesPressKeys() const { return true; }
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // Draws the focus mark over what the control has painted, while it has the focus.
+    void paintFocusMark();
+};
+
 // A label that wraps its caption at word boundaries, as the fixed layout expects.
-class Label : public QLabel {
+class Label : public Pressable<QLabel> {
     Q_OBJECT
 public:
     explicit Label(const QString& caption = {}, QWidget* parent = nullptr);
@@ -26,9 +45,11 @@ public:
     bool fontBold() const { return font().bold(); }
     // Whether anyone listens to clicks: screen readers then offer a press action.
     bool isClickable() const { return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked)); }
-    // A highlighted cell: screen readers read it as selected.
+    // A highlighted label: screen readers read it as selected, and describe it so.
     void setMarked(bool marked);
     bool isMarked() const { return marked_; }
+    void setMarkedDescription(const QString& description) { markedDescription_ = description; }
+    const QString& markedDescription() const { return markedDescription_; }
     // A note that screen readers announce as soon as it appears.
     void setAnnounced(bool announced) { announced_ = announced; }
     bool isAnnounced() const { return announced_; }
@@ -37,17 +58,16 @@ signals:
     void clicked();
 
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    // Space and Return on a focused clickable label click it.
-    void keyPressEvent(QKeyEvent* event) override;
+    void press() override { emit clicked(); }
+    // Only a label someone listens to takes Space and Return.
+    bool takesPressKeys() const override { return isClickable(); }
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool marked_ = false;
     bool announced_ = false;
+    QString markedDescription_;
 };
 
 // A one-line text box whose KeyPress handler sees each typed character first and
@@ -76,7 +96,7 @@ private:
 
 // A drawing surface in twips that keeps what was drawn as shapes, so it repaints
 // exactly at any pixel ratio until it is cleared.
-class PictureBox : public QFrame {
+class PictureBox : public Pressable<QFrame> {
     Q_OBJECT
 public:
     struct Line {
@@ -115,12 +135,8 @@ signals:
     void clicked();
 
 protected:
+    void press() override { emit clicked(); }
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    // Space and Return on a focused box click it.
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void add(Shape shape);

@@ -1,7 +1,6 @@
 #include "form.h"
 
 #include "form_registry.h"
-#include "icon.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -16,7 +15,10 @@ Form::Form(const QString& name, const QString& caption, int clientWidthTwips, in
 {
     setObjectName(name);
     setWindowTitle(caption);
-    setWindowIcon(programIcon());
+    if (const FormRegistry* registry = FormRegistry::current(); registry && registry->formLook()) {
+        setFont(registry->formLook()->font);
+        setWindowIcon(registry->formLook()->icon);
+    }
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
     layout_->setSizeConstraint(QLayout::SetFixedSize);
@@ -58,6 +60,20 @@ void Form::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void setTabOrderOf(const std::vector<QWidget*>& chain)
+{
+    std::vector<Qt::FocusPolicy> policies;
+    for (QWidget* widget : chain) {
+        policies.push_back(widget->focusPolicy());
+        if (widget->focusPolicy() == Qt::NoFocus)
+            widget->setFocusPolicy(Qt::TabFocus);
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    for (std::size_t i = 0; i < chain.size(); ++i)
+        chain[i]->setFocusPolicy(policies[i]);
 }
 
 }  // namespace vintalem::ui

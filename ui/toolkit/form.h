@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QMenuBar;
 class QVBoxLayout;
 
@@ -43,5 +45,9 @@ private:
     bool dialogRole_ = false;
     bool closesOnEscape_ = true;
 };
+
+// Sets the Tab order along `chain`. Qt orders only widgets that take the focus, so each
+// takes it while it is ordered and gets its own policy back afterwards.
+void setTabOrderOf(const std::vector<QWidget*>& chain);
 
 }  // namespace vintalem::ui

@@ -2,6 +2,8 @@
 
 #include "form.h"
 
+#include <QFont>
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -9,8 +11,15 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace vintalem::ui {
+
+// What every form of a program carries from its creation on.
+struct FormLook {
+    QFont font;
+    QIcon icon;
+};
 
 // One instance per form, created on first reference. When the last loaded
 // form is unloaded the program is over and nothing is loaded again.
@@ -25,6 +34,8 @@ public:
     static FormRegistry* current();
 
     void registerForm(const QString& name, Factory factory);
+    void setFormLook(FormLook look) { look_ = std::move(look); }
+    const std::optional<FormLook>& formLook() const { return look_; }
 
     // Loads the form if needed (its Form_Load runs) without showing it.
     // Null once the program has ended, or for an unknown name.
@@ -67,6 +78,7 @@ private:
 
     std::map<QString, Factory> factories_;
     std::map<QString, Loaded> forms_;
+    std::optional<FormLook> look_;
     bool ended_ = false;
 };
 

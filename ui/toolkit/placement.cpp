@@ -97,7 +97,7 @@ void placeAmong(QWidget& window, const std::vector<const QWidget*>& others)
 
     std::vector<QRect> occupied;
     for (const QWidget* other : others) {
-        // A window loaded but not shown yet (the main window while it opens the others)
+        // A window loaded but not shown yet (one that opens others while it loads)
         // keeps the place it was given.
         if (other->isVisible() && !frameOf(*other).isNull())
             occupied.push_back(other->frameGeometry());

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "core/sequence.h"
-
 #include <QString>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace vintalem::ui {
 
@@ -14,7 +13,7 @@ namespace vintalem::ui {
 class MessageService {
 public:
     virtual ~MessageService() = default;
-    // Modal, OK only, no icon; returns when the player has closed it.
+    // Modal, OK only, no icon; returns when the user has closed it.
     virtual void show(const QString& prompt, const QString& title) = 0;
 };
 
@@ -44,6 +43,26 @@ public:
     double secondsSinceMidnight() const override;
     std::uint64_t ticks() const override;
     std::unique_ptr<Alarm> after(double seconds, std::function<void()> fn) override;
+};
+
+// A uniform pseudo-random source that can be reseeded from the clock.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void randomize() = 0;
+    virtual float next() = 0;  // 0 <= r < 1
+};
+
+// Offers any generator with randomize() and next() as the random source.
+template <typename Generator>
+class RandomService final : public RandomSource {
+public:
+    explicit RandomService(Generator generator) : generator_(std::move(generator)) {}
+    void randomize() override { generator_.randomize(); }
+    float next() override { return generator_.next(); }
+
+private:
+    Generator generator_;
 };
 
 }  // namespace vintalem::ui

@@ -13,8 +13,6 @@ Toolkit* g_toolkit = nullptr;
 Toolkit::Toolkit()
     : messages_(std::make_unique<QtMessageService>()), clock_(std::make_unique<QtClock>())
 {
-    // The generator reads whatever clock is installed at the moment it reseeds.
-    random_ = std::make_unique<ClockSeededGenerator>([this] { return clock_->ticks(); }, clock_->ticks());
     installAccessibility();
     forms_ = std::make_unique<FormRegistry>();
     g_toolkit = this;

@@ -8,7 +8,8 @@
 namespace vintalem::ui {
 
 // The process's forms and services. The app makes one; each test makes its own
-// and replaces the services it needs to control.
+// and replaces the services it needs to control. There is no random source until
+// the program installs one.
 class Toolkit {
 public:
     Toolkit();
@@ -21,22 +22,22 @@ public:
     FormRegistry& forms() { return *forms_; }
     MessageService& messages() { return *messages_; }
     Clock& clock() { return *clock_; }
-    UniformSource& random() { return *random_; }
+    RandomSource& random() { return *random_; }
 
     void setMessages(std::unique_ptr<MessageService> messages) { messages_ = std::move(messages); }
     void setClock(std::unique_ptr<Clock> clock) { clock_ = std::move(clock); }
-    void setRandom(std::unique_ptr<UniformSource> random) { random_ = std::move(random); }
+    void setRandom(std::unique_ptr<RandomSource> random) { random_ = std::move(random); }
 
 private:
     // Services outlive the forms, which may hold alarms of the clock.
     std::unique_ptr<MessageService> messages_;
     std::unique_ptr<Clock> clock_;
-    std::unique_ptr<UniformSource> random_;
+    std::unique_ptr<RandomSource> random_;
     std::unique_ptr<FormRegistry> forms_;
 };
 
 inline MessageService& messages() { return Toolkit::current().messages(); }
 inline Clock& clock() { return Toolkit::current().clock(); }
-inline UniformSource& randomSource() { return Toolkit::current().random(); }
+inline RandomSource& randomSource() { return Toolkit::current().random(); }
 
 }  // namespace vintalem::ui

@@ -1,10 +1,10 @@
+#include "app/form_names.h"
 #include "tests/support/game.h"
 #include "ui/codon_table/codon_table_form.h"
 #include "ui/info/about_form.h"
 #include "ui/info/how_to_play_form.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mutation_form.h"
-#include "ui/toolkit/form_names.h"
 #include "ui/toolkit/twips.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
+#include "app/form_names.h"
 #include "tests/support/catalogue.h"
 #include "tests/support/game.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/controls.h"
-#include "ui/toolkit/form_names.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -17,7 +17,7 @@ using namespace vintalem::ui;
 
 namespace {
 
-using Procedure = void (MainForm::*)(int, quint8);
+using Procedure = void (MainForm::*)(int, Row);
 
 enum class Geometry { SmallSquare, MediumRect, LargeSquare, SmallCircle, MediumCircle, LargeCircle };
 
@@ -125,9 +125,8 @@ private slots:
     void secondGlyphDrawsOverFirst();
     void oldRowAndNewRowAreIndependent_data();
     void oldRowAndNewRowAreIndependent();
-    void stopInNewRowClearsLaterSlots();
+    void stopInNewRowShowsStop();
     void stopInOldRowTouchesOnlyItsSlot();
-    void stopAtLastSlotClearsNothing();
     void legendShapes_data();
     void legendShapes();
     void legendLabels_data();
@@ -159,7 +158,7 @@ void TstGlyphs::glyphProcedure()
     test::Game f;
     QVERIFY(f.main);
     const int slot = 4;
-    (f.main->*e.procedure)(slot, 0);
+    (f.main->*e.procedure)(slot, Row::New);
 
     PictureBox* box = f.main->AA[slot];
     QCOMPARE(f.main->naame[slot]->text(), QString::fromLatin1(e.code));
@@ -214,9 +213,9 @@ void TstGlyphs::decodeShowsNameAndCode()
     QVERIFY(f.main);
     const int slot = row;  // a different slot for each amino acid
     const int elsewhere = (row + 10) % MainForm::kSlots;
-    f.main->DecodeCodon(slot, 0, e.id);
-    f.main->DecodeCodon(slot, 1, e.id);
-    (f.main->*e.procedure)(elsewhere, 0);  // reference drawing
+    f.main->DecodeCodon(slot, Row::New, e.id);
+    f.main->DecodeCodon(slot, Row::Old, e.id);
+    (f.main->*e.procedure)(elsewhere, Row::New);  // reference drawing
 
     QCOMPARE(f.main->naame[slot]->text(), QString::fromLatin1(e.code));
     QCOMPARE(f.main->AA[slot]->toolTip(), QString::fromUtf8(e.name));
@@ -270,7 +269,7 @@ void TstGlyphs::pixels()
     test::Game f;
     QVERIFY(f.main);
     const int slot = row % MainForm::kSlots;
-    (f.main->*e.procedure)(slot, 0);
+    (f.main->*e.procedure)(slot, Row::New);
     for (qreal dpr : kRatios) {
         const QImage image = renderAt(f.main->AA[slot], dpr);
         for (const QPointF& p : filled)
@@ -294,8 +293,8 @@ void TstGlyphs::drawingSurvivesHideShowAndRepaint()
 {
     test::Game f;
     QVERIFY(f.main);
-    f.main->DrawAla(0, 0);
-    f.main->DrawGln(0, 1);
+    f.main->DrawAla(0, Row::New);
+    f.main->DrawGln(0, Row::Old);
     const QImage before = renderAt(f.main->AA[0], 1);
     const QImage beforeOld = renderAt(f.main->OldAA[0], 2);
     f.main->hide();
@@ -316,8 +315,8 @@ void TstGlyphs::secondGlyphDrawsOverFirst()
 {
     test::Game f;
     QVERIFY(f.main);
-    f.main->DrawPhe(8, 0);
-    f.main->DrawAsp(8, 0);
+    f.main->DrawPhe(8, Row::New);
+    f.main->DrawAsp(8, Row::New);
     // The second chain line is the first one again: it moves on top of the square.
     const auto& shapes = f.main->AA[8]->shapes();
     QCOMPARE(shapes.size(), std::size_t(3));
@@ -338,15 +337,15 @@ void TstGlyphs::secondGlyphDrawsOverFirst()
 
 void TstGlyphs::oldRowAndNewRowAreIndependent_data()
 {
-    QTest::addColumn<quint8>("isOld");
-    QTest::newRow("previous row") << quint8(1);
-    QTest::newRow("new row") << quint8(0);
-    QTest::newRow("any non-zero flag") << quint8(7);
+    QTest::addColumn<bool>("old");
+    QTest::newRow("previous row") << true;
+    QTest::newRow("new row") << false;
 }
 
 void TstGlyphs::oldRowAndNewRowAreIndependent()
 {
-    QFETCH(quint8, isOld);
+    QFETCH(bool, old);
+    const Row isOld = old ? Row::Old : Row::New;
     test::Game f;
     QVERIFY(f.main);
     const int slot = 13;
@@ -355,10 +354,10 @@ void TstGlyphs::oldRowAndNewRowAreIndependent()
 
     for (int i = 0; i < MainForm::kSlots; ++i) {
         const bool drawn = i == slot || i == slot + 1;
-        PictureBox* target = isOld ? f.main->OldAA[i] : f.main->AA[i];
-        PictureBox* other = isOld ? f.main->AA[i] : f.main->OldAA[i];
-        Label* targetName = isOld ? f.main->OldAaName[i] : f.main->naame[i];
-        Label* otherName = isOld ? f.main->naame[i] : f.main->OldAaName[i];
+        PictureBox* target = old ? f.main->OldAA[i] : f.main->AA[i];
+        PictureBox* other = old ? f.main->AA[i] : f.main->OldAA[i];
+        Label* targetName = old ? f.main->OldAaName[i] : f.main->naame[i];
+        Label* otherName = old ? f.main->naame[i] : f.main->OldAaName[i];
         QCOMPARE(target->isEmpty(), !drawn);
         QVERIFY(other->isEmpty());
         QCOMPARE(other->toolTip(), QString());
@@ -371,24 +370,20 @@ void TstGlyphs::oldRowAndNewRowAreIndependent()
         VERIFY_COLOUR(image, 10.5, 13.5, kWhite);
         VERIFY_COLOUR(image, 3.5, kChainY / 15, kWhite);
     }
-    PictureBox* trp = isOld ? f.main->OldAA[slot] : f.main->AA[slot];
-    QCOMPARE((isOld ? f.main->OldAaName[slot] : f.main->naame[slot])->text(), QStringLiteral("Trp"));
+    PictureBox* trp = old ? f.main->OldAA[slot] : f.main->AA[slot];
+    QCOMPARE((old ? f.main->OldAaName[slot] : f.main->naame[slot])->text(), QStringLiteral("Trp"));
     QCOMPARE(trp->toolTip(), QStringLiteral("Triptofano"));
     VERIFY_COLOUR(renderAt(trp, 1), 10.5, 13.5, kBlue);
-    QCOMPARE((isOld ? f.main->OldAaName[slot + 1] : f.main->naame[slot + 1])->text(), QStringLiteral("Glu"));
+    QCOMPARE((old ? f.main->OldAaName[slot + 1] : f.main->naame[slot + 1])->text(), QStringLiteral("Glu"));
 }
 
-void TstGlyphs::stopInNewRowClearsLaterSlots()
+// Which slots follow a stop is the core's decision; the window only shows the stop.
+void TstGlyphs::stopInNewRowShowsStop()
 {
     test::Game f;
     QVERIFY(f.main);
-    for (int i = 0; i < MainForm::kSlots; ++i) {
-        f.main->DrawMet(i, 0);
-        f.main->DrawLys(i, 1);
-    }
     const int stop = 5;
-    f.main->ClearProteinSlot(stop);
-    f.main->DecodeCodon(stop, 0, AminoAcidId::Stop);
+    f.main->DecodeCodon(stop, Row::New, AminoAcidId::Stop);
 
     QCOMPARE(f.main->AA[stop]->toolTip(), QStringLiteral("STOP"));
     QCOMPARE(f.main->naame[stop]->text(), QStringLiteral("Stop"));
@@ -398,22 +393,6 @@ void TstGlyphs::stopInNewRowClearsLaterSlots()
         VERIFY_COLOUR(image, 11.5, 13.5, kWhite);
         VERIFY_COLOUR(image, 3.5, kChainY / 15, kWhite);  // no chain line either
     }
-    for (int i = 0; i < stop; ++i) {
-        QCOMPARE(f.main->naame[i]->text(), QStringLiteral("Met"));
-        QCOMPARE(f.main->AA[i]->toolTip(), QStringLiteral("Metionina"));
-        QVERIFY(!f.main->AA[i]->isEmpty());
-    }
-    for (int i = stop + 1; i < MainForm::kSlots; ++i) {
-        QVERIFY(f.main->AA[i]->isEmpty());
-        QCOMPARE(f.main->AA[i]->toolTip(), QString());
-        QCOMPARE(f.main->naame[i]->text(), QString());
-        VERIFY_COLOUR(renderAt(f.main->AA[i], 1), 11.5, 13.5, kWhite);
-    }
-    for (int i = 0; i < MainForm::kSlots; ++i) {
-        QCOMPARE(f.main->OldAaName[i]->text(), QStringLiteral("Lys"));
-        QCOMPARE(f.main->OldAA[i]->toolTip(), QStringLiteral("Lisina"));
-        VERIFY_COLOUR(renderAt(f.main->OldAA[i], 1), 10.5, 13.5, kGreen);
-    }
 }
 
 void TstGlyphs::stopInOldRowTouchesOnlyItsSlot()
@@ -421,10 +400,10 @@ void TstGlyphs::stopInOldRowTouchesOnlyItsSlot()
     test::Game f;
     QVERIFY(f.main);
     for (int i = 0; i < MainForm::kSlots; ++i) {
-        f.main->DrawSer(i, 0);
-        f.main->DrawArg(i, 1);
+        f.main->DrawSer(i, Row::New);
+        f.main->DrawArg(i, Row::Old);
     }
-    f.main->DecodeCodon(7, 1, AminoAcidId::Stop);
+    f.main->DecodeCodon(7, Row::Old, AminoAcidId::Stop);
 
     QCOMPARE(f.main->OldAA[7]->toolTip(), QStringLiteral("STOP"));
     QCOMPARE(f.main->OldAaName[7]->text(), QStringLiteral("Stop"));
@@ -438,22 +417,6 @@ void TstGlyphs::stopInOldRowTouchesOnlyItsSlot()
             QCOMPARE(f.main->OldAaName[i]->text(), QStringLiteral("Arg"));
             QCOMPARE(f.main->OldAA[i]->toolTip(), QStringLiteral("Arginina"));
         }
-    }
-}
-
-void TstGlyphs::stopAtLastSlotClearsNothing()
-{
-    test::Game f;
-    QVERIFY(f.main);
-    for (int i = 0; i < MainForm::kSlots; ++i)
-        f.main->DrawGly(i, 0);
-    f.main->ClearProteinSlot(19);
-    f.main->DecodeCodon(19, 0, AminoAcidId::Stop);
-    QCOMPARE(f.main->naame[19]->text(), QStringLiteral("Stop"));
-    QCOMPARE(f.main->AA[19]->toolTip(), QStringLiteral("STOP"));
-    for (int i = 0; i < 19; ++i) {
-        QCOMPARE(f.main->naame[i]->text(), QStringLiteral("Gly"));
-        QVERIFY(!f.main->AA[i]->isEmpty());
     }
 }
 

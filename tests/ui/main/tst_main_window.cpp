@@ -1,7 +1,7 @@
+#include "app/form_names.h"
 #include "tests/support/game.h"
 #include "ui/codon_table/codon_table_form.h"
 #include "ui/main/main_form.h"
-#include "ui/toolkit/form_names.h"
 #include "ui/toolkit/twips.h"
 
 #include <QAction>
@@ -438,7 +438,7 @@ void TstMainWindow::tableMenuReopensClosedTableAfresh()
     auto& [tk, main] = g;
     QPointer<CodonTableForm> table = tk.forms().find<CodonTableForm>(names::Atab);
     QVERIFY(table);
-    table->Which(QStringLiteral("Met"), 0);
+    table->Which(QStringLiteral("Met"), Coming::FromMainWindow);
     QVERIFY(anyCellBold(*table, QStringLiteral("Met")));
 
     table->close();  // the user's close box

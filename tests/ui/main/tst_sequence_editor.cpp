@@ -1,6 +1,6 @@
+#include "app/form_names.h"
 #include "tests/support/game.h"
 #include "ui/main/main_form.h"
-#include "ui/toolkit/form_names.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -75,20 +75,13 @@ void TstSequenceEditor::cleanup() { test::flushDeletes(); }
 
 void TstSequenceEditor::typedCharacter_data()
 {
+    // Which codes a box takes is the core's rule; here, that typing goes through it.
     QTest::addColumn<char>("typed");
     QTest::addColumn<QString>("expected");  // after typing into "ta"
-
-    for (char base : {'a', 'c', 'g', 't'}) {
-        QTest::addRow("%c", base) << base << QStringLiteral("ta") + QChar::fromLatin1(base);
-        const char capital = static_cast<char>(base - 32);
-        QTest::addRow("%c", capital) << capital << QStringLiteral("ta") + QChar::fromLatin1(base);
-    }
-    // Every other printable character, "u" and "U" among them, is dropped.
-    for (char c = 32; c < 127; ++c) {
-        if (QByteArrayView("acgtACGT").contains(c))
-            continue;
-        QTest::addRow("code %d", int(c)) << c << QStringLiteral("ta");
-    }
+    QTest::newRow("a") << 'a' << "taa";
+    QTest::newRow("G") << 'G' << "tag";
+    QTest::newRow("u") << 'u' << "ta";
+    QTest::newRow("5") << '5' << "ta";
 }
 
 void TstSequenceEditor::typedCharacter()

@@ -3,6 +3,7 @@
 //
 // VINTALEM_PLAY_SEED and VINTALEM_PLAY_ACTIONS replay or lengthen a run.
 
+#include "app/form_names.h"
 #include "core/coding_run.h"
 #include "core/codon_table.h"
 #include "core/report.h"
@@ -12,7 +13,6 @@
 #include "ui/info/about_form.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mutation_form.h"
-#include "ui/toolkit/form_names.h"
 
 #include <QAction>
 #include <QApplication>
@@ -304,7 +304,8 @@ void TstRandomPlay::playThousandsOfActions()
     tk_ = std::make_unique<test::TestToolkit>();
     // The program's random source starts from the run's seed, so that a seed replays the same strands.
     tk_->toolkit.setRandom(
-        std::make_unique<ClockSeededGenerator>([c = tk_->clock] { return c->ticks(); }, seed_ ^ 0x9E3779B9u));
+        std::make_unique<RandomService<ClockSeededGenerator>>(
+            ClockSeededGenerator([c = tk_->clock] { return c->ticks(); }, seed_ ^ 0x9E3779B9u)));
     main_ = tk_->forms().load<MainForm>(names::zuvo);
     QVERIFY(main_);
     main_->show();

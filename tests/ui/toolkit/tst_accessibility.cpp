@@ -1,9 +1,9 @@
+#include "app/form_names.h"
 #include "core/amino_acids.h"
 #include "tests/support/fakes.h"
 #include "ui/codon_table/codon_table_form.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mutation_form.h"
-#include "ui/toolkit/form_names.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -73,9 +73,9 @@ void TstAccessibility::glyphReadsNameAndCode()
 {
     test::TestToolkit tk;
     auto* main = tk.forms().load<MainForm>(names::zuvo);
-    main->DecodeCodon(2, 0, AminoAcidId::Trp);
+    main->DecodeCodon(2, Row::New, AminoAcidId::Trp);
     QCOMPARE(nameOf(main->AA[2]), QStringLiteral("Aminoacido 3: Triptofano Trp"));
-    main->DecodeCodon(4, 1, AminoAcidId::Stop);
+    main->DecodeCodon(4, Row::Old, AminoAcidId::Stop);
     QCOMPARE(nameOf(main->OldAA[4]), QStringLiteral("Aminoacido sostituito 5: STOP Stop"));
     main->ClearProteinSlot(2);
     QCOMPARE(nameOf(main->AA[2]), QStringLiteral("Aminoacido 3"));
@@ -85,7 +85,7 @@ void TstAccessibility::glyphPressActionLooksUp()
 {
     test::TestToolkit tk;
     auto* main = tk.forms().load<MainForm>(names::zuvo);
-    main->DecodeCodon(0, 0, AminoAcidId::Gly);
+    main->DecodeCodon(0, Row::New, AminoAcidId::Gly);
     tk.forms().unload(names::Atab);
     test::flushDeletes();
     press(main->AA[0]);
@@ -203,13 +203,13 @@ void TstAccessibility::highlightedCellsReadAsSelected()
 {
     test::TestToolkit tk;
     auto* table = tk.forms().load<CodonTableForm>(names::Atab);
-    table->Which(QStringLiteral("Phe"), 0);
+    table->Which(QStringLiteral("Phe"), Coming::FromMainWindow);
     for (int cell : {61, 62, 63}) {  // uuc, uug, uuu
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(table->aminoacido[cell]);
         QCOMPARE(iface->state().selected, cell != 62);
         QCOMPARE(iface->text(QAccessible::Description).isEmpty(), cell == 62);
     }
-    table->Which(QStringLiteral("Stop"), 1);
+    table->Which(QStringLiteral("Stop"), Coming::FromThisWindow);
     QVERIFY(!QAccessible::queryAccessibleInterface(table->aminoacido[63])->state().selected);
 }
 

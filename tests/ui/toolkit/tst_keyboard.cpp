@@ -1,8 +1,8 @@
+#include "app/form_names.h"
 #include "core/amino_acids.h"
 #include "tests/support/fakes.h"
 #include "ui/codon_table/codon_table_form.h"
 #include "ui/main/main_form.h"
-#include "ui/toolkit/form_names.h"
 
 #include <QTest>
 
@@ -24,9 +24,9 @@ namespace {
 MainForm* game(test::TestToolkit& tk)
 {
     auto* main = tk.forms().load<MainForm>(names::zuvo);
-    main->DecodeCodon(2, 0, AminoAcidId::Trp);
-    main->DecodeCodon(4, 1, AminoAcidId::Gly);
-    main->DecodeCodon(1, 1, AminoAcidId::Stop);
+    main->DecodeCodon(2, Row::New, AminoAcidId::Trp);
+    main->DecodeCodon(4, Row::Old, AminoAcidId::Gly);
+    main->DecodeCodon(1, Row::Old, AminoAcidId::Stop);
     tk.forms().show(names::mutazioni);
     tk.forms().show(names::InformazsuVintalem);
     return main;

@@ -1,0 +1,48 @@
+#include "assets.h"
+
+#include "ui/toolkit/application.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QPixmap>
+
+namespace vintalem::ui {
+
+namespace {
+#include "resources/vintalem.xpm"
+}
+
+QFont defaultFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(10);
+    return font;
+}
+
+QIcon programIcon()
+{
+    static const QIcon icon{QPixmap(vintalem_icon)};
+    return icon;
+}
+
+void loadBundledAssets()
+{
+    static const bool loaded = [] {
+        const QDir fonts(QStringLiteral(":/fonts"));
+        for (const QString& file : fonts.entryList(QDir::Files))
+            QFontDatabase::addApplicationFont(fonts.filePath(file));
+        return true;
+    }();
+    (void)loaded;
+}
+
+void setUpApplication()
+{
+    loadBundledAssets();
+    // No display name: Qt would append it to every title bar. The desktop learns the
+    // program's name from its .desktop entry (main() names it).
+    setUpApplication({QStringLiteral("vintalem"), defaultFont(), programIcon(), {QStringLiteral("qtbase_it")}});
+}
+
+}  // namespace vintalem::ui
