@@ -5,6 +5,10 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_WASM
+#include "web/page_bridge.h"
+#endif
+
 int main(int argc, char* argv[])
 {
     using namespace vintalem::ui;
@@ -20,6 +24,9 @@ int main(int argc, char* argv[])
     // exit(), not quit(): quit() would first ask every window to close, and ours close only by unloading.
     QObject::connect(&toolkit.forms(), &FormRegistry::lastFormUnloaded, &app, [] { QCoreApplication::exit(0); },
                      Qt::QueuedConnection);
+#ifdef Q_OS_WASM
+    vintalem::web::tellPageWhenOver(toolkit.forms());
+#endif
 
     Form* main = toolkit.forms().load(names::zuvo);
     if (!main)

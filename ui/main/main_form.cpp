@@ -359,24 +359,29 @@ void MainForm::CodProt_Click()
     TranslateRna(run, report);
 }
 
-bool MainForm::CheckStopCodon(const CodingRunResult& run)
+void MainForm::CheckStopCodon(const CodingRunResult& run, std::function<void()> then)
 {
-    if (!run.stopWarning)
-        return true;
+    if (!run.stopWarning) {
+        then();
+        return;
+    }
     QPointer<MainForm> self(this);
-    messages().show(kStopMessage, kMessageTitle);
-    // The program may have been closed while the message was up.
-    return self && forms().find(names::zuvo) == self;
+    // The run goes on once the warning is closed, which in a browser is after this returns.
+    messages().show(kStopMessage, kMessageTitle, [self, then = std::move(then)] {
+        // The program may have been closed while the message was up.
+        if (self && forms().find(names::zuvo) == self)
+            then();
+    });
 }
 
 void MainForm::TranslateRna(const CodingRunResult& run, const CodingReport& report)
 {
-    if (!CheckStopCodon(run))
-        return;
-    // The core already left every slot empty without a start, and after the first stop.
-    for (int i = 0; i < kSlots; ++i)
-        DecodeCodon(i, Row::New, run.outcomes[i]);
-    Report(report);
+    CheckStopCodon(run, [this, run, report] {
+        // The core already left every slot empty without a start, and after the first stop.
+        for (int i = 0; i < kSlots; ++i)
+            DecodeCodon(i, Row::New, run.outcomes[i]);
+        Report(report);
+    });
 }
 
 void MainForm::Report(const CodingReport& report)

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -102,7 +103,7 @@ private:
     PictureBox* glyphBox(int slot, Row isOld) const { return isOld == Row::Old ? OldAA[slot] : AA[slot]; }
     Label* nameLabel(int slot, Row isOld) const { return isOld == Row::Old ? OldAaName[slot] : naame[slot]; }
     void TranslateRna(const CodingRunResult& run, const CodingReport& report);
-    bool CheckStopCodon(const CodingRunResult& run);
+    void CheckStopCodon(const CodingRunResult& run, std::function<void()> then);
     void Report(const CodingReport& report);
     void clearSlot(int slot, Row isOld);
     void updateGlyphFocus(int slot, Row isOld);

@@ -40,6 +40,15 @@ QMenuBar* Form::menuBar()
 
 void Form::Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {}
 
+#ifdef Q_OS_WASM
+void Form::setVisible(bool visible)
+{
+    if (visible)
+        setWindowState(windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
+    QWidget::setVisible(visible);
+}
+#endif
+
 void Form::closeEvent(QCloseEvent* event)
 {
     // The registry hides and unloads; the widget itself never closes on its own.

@@ -32,6 +32,10 @@ public:
     bool hasDialogRole() const { return dialogRole_; }
     // Escape unloads the window as its close box does.
     void setClosesOnEscape(bool closes) { closesOnEscape_ = closes; }
+#ifdef Q_OS_WASM
+    // In a browser Qt shows every window full screen; ours keep their fixed size, side by side.
+    void setVisible(bool visible) override;
+#endif
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTime>
 #include <QTimer>
@@ -11,6 +12,7 @@
 
 namespace vintalem::ui {
 
+#ifndef Q_OS_WASM
 void QtMessageService::show(const QString& prompt, const QString& title)
 {
     QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, QApplication::activeWindow());
@@ -19,6 +21,31 @@ void QtMessageService::show(const QString& prompt, const QString& title)
 
     box.exec();
 }
+#else
+// A browser page cannot wait inside a handler: the box opens, the handler returns, and
+// `then` runs once the player has closed it. It blocks every window meanwhile, as exec() does.
+void QtMessageService::show(const QString& prompt, const QString& title, std::function<void()> then)
+{
+    QPointer<QWidget> window = QApplication::activeWindow();
+    auto* box = new QMessageBox(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, window);
+    box->setAttribute(Qt::WA_DeleteOnClose);  // owns itself until closed
+    box->setWindowModality(Qt::ApplicationModal);
+    box->button(QMessageBox::Ok)->setIcon(QIcon());
+    QObject::connect(box, &QDialog::finished, box, [window, then = std::move(then)] {
+        then();
+        // The keyboard goes back where it was, as after exec(); the browser's window system
+        // would otherwise give it to the window shown last, or to none.
+        if (window)
+            window->activateWindow();
+    });
+    box->show();
+}
+
+void QtMessageService::show(const QString& prompt, const QString& title)
+{
+    show(prompt, title, [] {});
+}
+#endif
 
 double QtClock::secondsSinceMidnight() const
 {

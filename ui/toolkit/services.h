@@ -15,11 +15,21 @@ public:
     virtual ~MessageService() = default;
     // Modal, OK only, no icon; returns when the user has closed it.
     virtual void show(const QString& prompt, const QString& title) = 0;
+    // The same box, for a caller that goes on once it has been closed. Where a box cannot block
+    // (in a browser), it returns at once and `then` runs when the player closes the box.
+    virtual void show(const QString& prompt, const QString& title, std::function<void()> then)
+    {
+        show(prompt, title);
+        then();
+    }
 };
 
 class QtMessageService final : public MessageService {
 public:
     void show(const QString& prompt, const QString& title) override;
+#ifdef Q_OS_WASM
+    void show(const QString& prompt, const QString& title, std::function<void()> then) override;
+#endif
 };
 
 // Destroying an alarm cancels it.

@@ -1,0 +1,102 @@
+#include "page_bridge.h"
+
+#include "ui/toolkit/form_registry.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QWidget>
+
+#include <emscripten.h>
+#include <emscripten/bind.h>
+
+#include <string>
+
+namespace vintalem::web {
+
+namespace {
+
+EM_JS(void, vintalem_game_over_js, (), {
+    if (typeof window.vintalemGameOver === "function")
+        window.vintalemGameOver();
+});
+
+QJsonArray rectOf(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+// Controls by their names; Qt's own buttons (the message box's) by their texts.
+QString nameOf(const QWidget* w)
+{
+    const auto* button = qobject_cast<const QAbstractButton*>(w);
+    return w->objectName().isEmpty() && button ? QStringLiteral("button:") + button->text() : w->objectName();
+}
+
+// What the program shows, for the page's test driver: the windows on screen, and their
+// visible named controls with their places and texts. It only reads.
+std::string state()
+{
+    QJsonArray windows;
+    QJsonObject widgets;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        const auto* client = window->findChild<QWidget*>(QStringLiteral("client"), Qt::FindDirectChildrenOnly);
+        const QRect inner = client ? QRect(client->mapToGlobal(QPoint(0, 0)), client->size()) : window->geometry();
+        windows.append(QJsonObject{
+            {QStringLiteral("name"), window->objectName()},
+            {QStringLiteral("title"), window->windowTitle()},
+            {QStringLiteral("enabled"), window->isEnabled()},
+            {QStringLiteral("active"), window->isActiveWindow()},
+            {QStringLiteral("modal"), window->isModal()},
+            {QStringLiteral("frame"), rectOf(window->frameGeometry())},
+            {QStringLiteral("client"), rectOf(inner)},
+        });
+        for (QWidget* child : window->findChildren<QWidget*>()) {
+            if (!child->isVisible())
+                continue;
+            if (auto* bar = qobject_cast<QMenuBar*>(child))
+                for (QAction* action : bar->actions())
+                    widgets.insert(window->objectName() + QStringLiteral("/menu:") + action->text(),
+                                   QJsonObject{{QStringLiteral("rect"),
+                                                rectOf(bar->actionGeometry(action).translated(bar->mapToGlobal(QPoint(0, 0))))}});
+            const QString name = nameOf(child);
+            if (name.isEmpty())
+                continue;
+            QJsonObject widget{{QStringLiteral("rect"), rectOf(QRect(child->mapToGlobal(QPoint(0, 0)), child->size()))}};
+            if (auto* label = qobject_cast<QLabel*>(child))
+                widget.insert(QStringLiteral("text"), label->text());
+            else if (auto* box = qobject_cast<QLineEdit*>(child))
+                widget.insert(QStringLiteral("text"), box->text());
+            else if (auto* list = qobject_cast<QListWidget*>(child))
+                widget.insert(QStringLiteral("text"), list->currentItem() ? list->currentItem()->text() : QString());
+            widgets.insert(window->objectName() + u'/' + name, widget);
+        }
+    }
+    const QWidget* focus = QApplication::focusWidget();
+    const QJsonObject all{
+        {QStringLiteral("windows"), windows},
+        {QStringLiteral("widgets"), widgets},
+        {QStringLiteral("focus"), focus ? nameOf(focus) : QString()},
+    };
+    return QJsonDocument(all).toJson(QJsonDocument::Compact).toStdString();
+}
+
+}  // namespace
+
+void tellPageWhenOver(ui::FormRegistry& forms)
+{
+    QObject::connect(&forms, &ui::FormRegistry::lastFormUnloaded, &forms, [] { vintalem_game_over_js(); });
+}
+
+}  // namespace vintalem::web
+
+EMSCRIPTEN_BINDINGS(vintalem_page)
+{
+    emscripten::function("vintalemState", &vintalem::web::state);
+}

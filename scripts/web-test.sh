@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The browser test: builds the page (scripts/web.sh) and the desktop reference, then plays one
+# game in headless Chromium at 1366 x 768 (with the load-time and size measurements) and at
+# 1920 x 1080, comparing every state with the desktop's pictures. Pictures go to
+# build-wasm/web-test/. Exits non-zero on any failure; the last line sums up.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+out=build-wasm/web-test
+fail() { echo "web: $1"; echo "web: 0 passed, 1 failed"; exit 1; }
+
+scripts/setup.sh chromium chromium-driver python3-selenium || fail "could not install the browser"
+timeout 3600 scripts/web.sh build-wasm/web || fail "the page did not build"
+[ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+timeout 900 cmake --build build -j "${JOBS:-$(nproc)}" --target vintalem_web_reference >/dev/null \
+    || fail "the desktop reference did not build"
+
+rm -rf "$out"
+passed=0 failed=0
+for size in 1366x768 1920x1080; do
+    extra=()
+    [ "$size" = 1366x768 ] && extra=(--measure)
+    log="$out/$size.log"
+    mkdir -p "$out/$size"
+    QT_QPA_PLATFORM=offscreen timeout 300 /usr/bin/python3 tests/web/web_test.py build-wasm/web \
+        build/tools/vintalem_web_reference "$out/$size" --width "${size%x*}" --height "${size#*x}" "${extra[@]}" \
+        2>&1 | sed "s/^web:/$size:/" | tee "$log"
+    line=$(grep -E "^$size: [0-9]+ passed, [0-9]+ failed$" "$log" | tail -n1)
+    if [ -z "$line" ]; then
+        failed=$((failed + 1))
+        echo "$size: the test stopped without a result"
+    else
+        read -r p f <<<"$(echo "$line" | sed -E 's/.* ([0-9]+) passed, ([0-9]+) failed/\1 \2/')"
+        passed=$((passed + p)) failed=$((failed + f))
+    fi
+done
+echo "web: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,303 @@
+#!/usr/bin/python3
+"""Plays one game in the page in headless Chromium with real mouse and keyboard events and
+compares each state's pictures with the desktop build's (tools/web_reference.cpp).
+
+web_test.py FOLDER REFERENCE_TOOL OUTPUT_FOLDER [--width W --height H]
+The page's own read-only hook (vintalemState) says where the windows are and what they hold;
+the pictures back every check."""
+import argparse, functools, http.server, json, os, statistics, subprocess, sys, threading, time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+TITLE = "Controllo dell'esattezza dati"
+STOP_TEMPLATES = ("act", "atc", "att")
+results = []
+
+
+def check(name, ok, detail=""):
+    results.append(ok)
+    print(f"{'PASS' if ok else 'FAIL'} {name}{': ' + detail if detail else ''}", flush=True)
+    return ok
+
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".wasm": "application/wasm"}
+
+    def log_message(self, *args):
+        pass
+
+
+def serve(folder):
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=folder))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+def browser(width, height):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for arg in ("--headless=new", "--no-sandbox", f"--window-size={width},{height}", "--force-device-scale-factor=1",
+                "--use-gl=angle", "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--lang=it"):
+        options.add_argument(arg)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.set_page_load_timeout(30)
+    driver.set_script_timeout(30)
+    return driver
+
+
+class Page:
+    def __init__(self, driver, tool, out):
+        self.d, self.tool, self.out, self.n, self.ref = driver, tool, out, 0, None
+        self.size = driver.execute_script("return [innerWidth, innerHeight]")
+
+    def start_reference(self):
+        """The desktop game on a screen of the page's size, which the message box's width depends on."""
+        config = os.path.join(self.out, "screen.json")
+        with open(config, "w") as f:
+            json.dump({"screens": [{"name": "page", "x": 0, "y": 0, "width": self.size[0], "height": self.size[1],
+                                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1.0}]}, f)
+        self.ref = subprocess.Popen([self.tool, "-platform", "offscreen:configfile=" + config],
+                                    stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+
+    def state(self):
+        raw = self.d.execute_script(
+            "const m = window.vintalemLoader && vintalemLoader.module();"
+            "return m && m.vintalemState ? m.vintalemState() : null;")
+        return json.loads(raw) if raw else None
+
+    def wait(self, what, condition, timeout=20):
+        """Waits for a condition on the hook's report; the timeout only stops a hang."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            s = self.state()
+            if s and condition(s):
+                return s
+            time.sleep(0.05)
+        check(f"waiting for {what}", False, "timed out")
+        raise SystemExit(finish())
+
+    @staticmethod
+    def window(s, name):
+        return next((w for w in s["windows"] if w["name"] == name or (name == "box" and w["title"] == TITLE)), None)
+
+    def rect(self, s, key):
+        return s["widgets"][key]["rect"]
+
+    def click(self, rect):
+        x, y, w, h = rect
+        actions = ActionBuilder(self.d)
+        # Then away to an empty corner, so that no button is drawn under the pointer.
+        actions.pointer_action.move_to_location(x + w // 2, y + h // 2).click()
+        actions.pointer_action.move_to_location(self.size[0] - 2, self.size[1] - 2)
+        actions.perform()
+
+    def keys(self, *keys):
+        ActionChains(self.d).send_keys(*keys).perform()
+
+    def tell(self, command):
+        self.ref.stdin.write(command + "\n")
+        self.ref.stdin.flush()
+        answer = self.ref.stdout.readline().strip()
+        if not answer.startswith("ok"):
+            check(f"desktop reference: {command}", False, answer)
+        return answer
+
+    def compare(self, what, s, *windows):
+        """One picture of the page against the desktop's picture of each window in it."""
+        self.n += 1
+        shot = os.path.join(self.out, f"{self.n:02d}-{what}.png")
+        self.d.save_screenshot(shot)
+        for name in windows:
+            w = self.window(s, name)
+            if not check(f"{what}: {name} shown", w is not None):
+                continue
+            x, y = w["client"][:2]
+            cx, cy, cw, ch = w["client"]
+            # The message box is above every window; the others do not overlap (placement keeps them apart).
+            covering = [] if name == "box" else [
+                o["frame"] for o in s["windows"] if o is not w and o["frame"][0] < cx + cw and cx < o["frame"][0] + o["frame"][2]
+                and o["frame"][1] < cy + ch and cy < o["frame"][1] + o["frame"][3]]
+            rects = " ".join(" ".join(map(str, r)) for r in covering)
+            answer = self.tell(f"compare {name} {shot} {x} {y} {s['focus'] or '-'} {rects}")
+            check(f"{what}: {name} looks as on the desktop", answer.startswith("ok"), answer)
+
+
+def play(page, width, height):
+    p = page
+    s = p.wait("both windows", lambda s: p.window(s, "zuvo") and p.window(s, "Atab"))
+    codons = [s["widgets"][f"zuvo/nt({i})"]["text"] for i in range(20)]
+    p.start_reference()
+    p.tell("strand " + "".join(codons))
+    main, table = p.window(s, "zuvo"), p.window(s, "Atab")
+    check("titles", main["title"] == "Vintalem" and table["title"] == "Tabella degli Aminoacidi")
+    fx, fy, fw, fh = main["frame"]
+    tx, ty, tw, th = table["frame"]
+    vw, vh = p.size  # the browser's own bars take some of the window's height
+    inside = all(x >= 0 and y >= 0 and x + w <= vw and y + h <= vh for x, y, w, h in (main["frame"], table["frame"]))
+    apart = fx + fw <= tx or tx + tw <= fx or fy + fh <= ty or ty + th <= fy
+    check(f"both windows wholly visible side by side in a {width}x{height} window ({vw}x{vh} page)", inside and apart,
+          f"{main['frame']} {table['frame']}")
+    check("page title names the game", "Vintalem" in p.d.title)
+    p.compare("start", s, "zuvo", "Atab")
+
+    # An incomplete codon: the first message box, which blocks the game until its button.
+    p.click(p.rect(s, "zuvo/nt(5)"))
+    p.keys(Keys.END, Keys.BACKSPACE)
+    p.tell(f"set 5 {codons[5][:2]}")
+    p.click(p.rect(s, "zuvo/CodProt"))
+    p.tell("code")
+    s = p.wait("the incomplete-codon message", lambda s: p.window(s, "box"))
+    check("incomplete-codon text", "tre nucleotidi" in s["widgets"].get("/qt_msgbox_label", {}).get("text", ""))
+    p.compare("incomplete-codon", s, "box", "zuvo")
+    p.click(p.rect(s, "zuvo/ChnSeq"))  # blocked: the strand stays
+    s = p.wait("the message still up", lambda s: p.window(s, "box"))
+    check("the message blocks the main window", s["widgets"]["zuvo/nt(0)"]["text"] == codons[0]
+          and s["widgets"]["zuvo/nt(5)"]["text"] == codons[5][:2])
+    p.click(next(w["rect"] for k, w in s["widgets"].items() if k.startswith("/button:")))
+    p.tell("close")
+    s = p.wait("the message closed", lambda s: not p.window(s, "box"))
+
+    # A mutation typed from the keyboard, and the stop template replaced: no stop codon left.
+    mutation = "ggg" if codons[3] != "ggg" else "ccc"
+    p.click(p.rect(s, "zuvo/nt(5)"))
+    p.keys(Keys.END, codons[5][2])
+    p.click(p.rect(s, "zuvo/nt(3)"))
+    p.keys(Keys.END, Keys.BACKSPACE * 3, mutation)
+    for _ in range(16):
+        p.keys(Keys.TAB)
+    p.keys("ggg")  # Tab selects a box's text, so typing replaces it
+    for slot, text in ((5, codons[5]), (3, mutation), (19, "ggg")):
+        p.tell(f"set {slot} {text}")
+    s = p.wait("the edits", lambda s: [s["widgets"][f"zuvo/nt({i})"]["text"] for i in (3, 5, 19)] == [mutation, codons[5], "ggg"])
+    p.compare("mutated", s, "zuvo")
+
+    # "Codifica proteina" by keyboard; the stop warning comes in the middle of the run.
+    p.keys(Keys.TAB, Keys.TAB, " ")
+    p.tell("code")
+    s = p.wait("the missing-stop message", lambda s: p.window(s, "box"))
+    check("missing-stop text", "codone di stop" in s["widgets"].get("/qt_msgbox_label", {}).get("text", ""))
+    check("the run waits for the message: RNA written, no protein yet",
+          s["widgets"]["zuvo/RNA(0)"]["text"] == "aug" and s["widgets"]["zuvo/naame(0)"]["text"] == "")
+    p.compare("missing-stop", s, "box", "zuvo")
+    p.click(next(w["rect"] for k, w in s["widgets"].items() if k.startswith("/button:")))
+    p.tell("close")
+    s = p.wait("the run finished", lambda s: not p.window(s, "box") and p.window(s, "mutazioni"))
+    check("the run went on: the protein is drawn", s["widgets"]["zuvo/naame(0)"]["text"] == "Met")
+    p.compare("coded", s, "zuvo", "mutazioni")
+
+    # A glyph brings the codon table up on its amino acid.
+    p.click(p.rect(s, "zuvo/AA(3)"))
+    p.tell("lookup 3")
+    code = s["widgets"]["zuvo/naame(3)"]["text"]
+    s = p.wait("the look-up", lambda s: s["widgets"].get("Atab/AaList", {}).get("text"))
+    p.compare("look-up-" + code, s, "Atab")
+
+    # The about window, from the menu, blocks the other windows until "Ok".
+    p.click(p.rect(s, "zuvo/menu:&?"))
+    p.wait("the menu", lambda s: p.window(s, "forminfo"))
+    p.keys(Keys.DOWN, Keys.RETURN)
+    p.tell("about")
+    s = p.wait("the about window", lambda s: p.window(s, "Information"))
+    check("the about window disables the others", not p.window(s, "zuvo")["enabled"] and not p.window(s, "Atab")["enabled"])
+    p.compare("about", s, "Information")
+    p.click(p.rect(s, "zuvo/ChnSeq"))
+    s = p.wait("the about window still up", lambda s: p.window(s, "Information"))
+    check("clicks on the main window do nothing", s["widgets"]["zuvo/nt(3)"]["text"] == mutation)
+    p.click(p.rect(s, "Information/ok"))
+    p.tell("ok")
+    s = p.wait("the about window gone", lambda s: not p.window(s, "Information") and p.window(s, "zuvo")["enabled"])
+
+    # Escape closes a window other than the main one.
+    p.click(p.rect(s, "mutazioni/explanation"))
+    p.keys(Keys.ESCAPE)
+    s = p.wait("Escape to close the explanation", lambda s: not p.window(s, "mutazioni"))
+
+    # "Esci" ends the game; the page says so and starts it again.
+    p.click(p.rect(s, "zuvo/menu:&File"))
+    p.wait("the menu", lambda s: p.window(s, "mnuFile"))
+    p.keys(Keys.UP, Keys.RETURN)
+    end = time.monotonic() + 10
+    while time.monotonic() < end and not p.d.find_element(By.ID, "fine").is_displayed():
+        time.sleep(0.05)
+    ended = p.d.find_element(By.ID, "fine")
+    check("the page says the game is over", ended.is_displayed() and "finito" in ended.text)
+    p.d.save_screenshot(os.path.join(p.out, "99-over.png"))
+    ended.find_element(By.TAG_NAME, "button").click()
+    p.wait("the game again", lambda s: p.window(s, "zuvo") and p.window(s, "Atab"))
+    check("started again", True)
+
+
+FIRST_FRAME = """
+const done = arguments[arguments.length - 1];
+(function poll() {
+  const m = window.vintalemLoader && vintalemLoader.module();
+  const s = m && m.vintalemState ? JSON.parse(m.vintalemState()) : null;
+  if (s && ["zuvo", "Atab"].every(n => s.windows.some(w => w.name === n)))
+    requestAnimationFrame(() => requestAnimationFrame(() => done(performance.now())));
+  else
+    requestAnimationFrame(poll);
+})();"""
+
+
+def measure(driver, url, folder):
+    times = []
+    for _ in range(5):
+        driver.get("about:blank")
+        driver.get(url)
+        times.append(driver.execute_async_script(FIRST_FRAME))
+    median = statistics.median(times)
+    check("first frame of both windows within 2 s (median of 5 loads)", median < 2000,
+          f"{median:.0f} ms ({', '.join(f'{t:.0f}' for t in times)})")
+    # The browser asks for the icon on its own; a headless one may not, so it is counted anyway.
+    names = {"index.html", "favicon.ico"} | {e.split("/")[-1] for e in driver.execute_script(
+        "return performance.getEntriesByType('resource').map(e => e.name)")}
+    sent = 0
+    for name in sorted(names):
+        sizes = [os.path.getsize(os.path.join(folder, name + ext)) for ext in (".br", ".gz")]
+        sent += min(sizes)
+        print(f"  {name}: {min(sizes)} bytes compressed")
+    check("bytes sent for one page load under 4.5 MB", sent < 4_500_000, f"{sent} bytes")
+
+
+def finish():
+    passed = sum(results)
+    print(f"web: {passed} passed, {len(results) - passed} failed")
+    return 0 if results and all(results) else 1
+
+
+def main():
+    a = argparse.ArgumentParser()
+    a.add_argument("folder")
+    a.add_argument("reference")
+    a.add_argument("out")
+    a.add_argument("--width", type=int, default=1366)
+    a.add_argument("--height", type=int, default=768)
+    a.add_argument("--measure", action="store_true")
+    args = a.parse_args()
+    os.makedirs(args.out, exist_ok=True)
+    server = serve(args.folder)
+    url = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+    driver = browser(args.width, args.height)
+    page = None
+    try:
+        if args.measure:
+            measure(driver, url, args.folder)
+        driver.get(url)
+        page = Page(driver, args.reference, args.out)
+        play(page, args.width, args.height)
+    finally:
+        driver.quit()
+        if page and page.ref:
+            page.ref.stdin.close()
+            page.ref.wait(timeout=10)
+        server.shutdown()
+    return finish()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
