@@ -23,6 +23,7 @@ for dpi in 96 120 144 192; do
     scripts/wine-run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
     WINEPREFIX=$VINTALEM_WINEPREFIX wineserver -k 2>/dev/null || true
     scripts/wine-run "$build/vintalem.exe" &
+    game=$!
     main=$(timeout 60 bash -c 'until id=$(xdotool search --onlyvisible --name "^Vintalem$" | head -n1) && [ -n "$id" ]; do sleep 0.2; done; echo $id')
     timeout 30 bash -c 'until xdotool search --onlyvisible --name "^Tabella degli Aminoacidi$" >/dev/null; do sleep 0.2; done'
     xdotool windowactivate --sync "$main"; sleep 0.5
@@ -34,5 +35,5 @@ for dpi in 96 120 144 192; do
     echo "wrote $out/screen-${dpi}dpi.png"
     xdotool windowactivate --sync "$main"; sleep 0.3
     keys alt+f e
-    wait
+    timeout 60 tail --pid="$game" -f /dev/null
 done
