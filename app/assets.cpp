@@ -29,7 +29,8 @@ QIcon programIcon()
 void loadBundledAssets()
 {
     static const bool loaded = [] {
-        const QDir fonts(QStringLiteral(":/fonts"));
+        // A folder of its own: Qt for the browser keeps its fallback fonts under :/fonts.
+        const QDir fonts(QStringLiteral(":/vintalem/fonts"));
         for (const QString& file : fonts.entryList(QDir::Files))
             QFontDatabase::addApplicationFont(fonts.filePath(file));
         return true;
