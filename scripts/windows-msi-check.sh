@@ -69,9 +69,13 @@ table=$(wait_for 'Tabella degli Aminoacidi')
 import -window "$table" "$tmp/table-before.png"
 xdotool windowactivate --sync "$main"; sleep 0.3
 keys Tab space
-sleep 1
-import -window "$table" "$tmp/table-after.png"
-changed=$(compare -metric AE "$tmp/table-before.png" "$tmp/table-after.png" null: 2>&1 || true)
+changed=0
+for _ in $(seq 50); do  # until the table is drawn anew, 10 s at most
+    import -window "$table" "$tmp/table-after.png"
+    changed=$(compare -metric AE "$tmp/table-before.png" "$tmp/table-after.png" null: 2>&1 || true)
+    [ "${changed%% *}" != 0 ] && break
+    sleep 0.2
+done
 [ "${changed%% *}" != 0 ] || fail "look-up from a glyph: the codon table did not change"
 import -window root "$dist/msi-look-up.png"
 ok "a glyph brings the codon table up"
