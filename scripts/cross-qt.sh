@@ -57,9 +57,12 @@ prefix="$cache/qtbase-${version//[:~]/_}-$target-$compiler-$config"
 if [ -f "$prefix/bin/qt-cmake" ]; then echo "$prefix"; exit 0; fi
 
 # Qt's source comes from Debian's source package: enable the archive's source lines if needed.
+# The source lines are those of the archives that give this machine qt6-base-dev, whether its
+# lists are one-line or deb822 files.
 if [ -z "$(apt-cache showsrc qt6-base 2>/dev/null)" ]; then
-    sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-        > /etc/apt/sources.list.d/vintalem-deb-src.sources
+    apt-cache policy qt6-base-dev | awk '$2 ~ /^(https?|file):/ && $3 ~ /\// {
+        split($3, s, "/"); print "deb-src", $2, s[1], s[2] }' | sort -u \
+        > /etc/apt/sources.list.d/vintalem-deb-src.list
     apt-get update -qq
 fi
 mkdir -p "$cache"
