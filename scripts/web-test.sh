@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 out=build-wasm/web-test
 fail() { echo "web: $1"; echo "web: 0 passed, 1 failed"; exit 1; }
 
-scripts/setup.sh chromium chromium-driver python3-selenium || fail "could not install the browser"
+scripts/setup.sh chromium chromium-driver python3-selenium imagemagick || fail "could not install the browser"
 timeout 3600 scripts/web.sh build-wasm/web || fail "the page did not build"
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 timeout 900 cmake --build build -j "${JOBS:-$(nproc)}" --target vintalem_web_reference >/dev/null \

@@ -78,7 +78,8 @@ class Page:
             if s and condition(s):
                 return s
             time.sleep(0.05)
-        check(f"waiting for {what}", False, "timed out")
+        self.d.save_screenshot(os.path.join(self.out, "timed-out.png"))
+        check(f"waiting for {what}", False, f"timed out; last report {json.dumps(s)[:2000]}")
         raise SystemExit(finish())
 
     @staticmethod
@@ -111,7 +112,12 @@ class Page:
         """One picture of the page against the desktop's picture of each window in it."""
         self.n += 1
         shot = os.path.join(self.out, f"{self.n:02d}-{what}.png")
-        self.d.save_screenshot(shot)
+        # The focus the picture shows: the page may still be moving it when the state was read.
+        for _ in range(10):
+            self.d.save_screenshot(shot)
+            focus, s = s["focus"], self.state()
+            if s["focus"] == focus:
+                break
         for name in windows:
             w = self.window(s, name)
             if not check(f"{what}: {name} shown", w is not None):
@@ -228,8 +234,27 @@ def play(page, width, height):
     check("the page says the game is over", ended.is_displayed() and "finito" in ended.text)
     p.d.save_screenshot(os.path.join(p.out, "99-over.png"))
     ended.find_element(By.TAG_NAME, "button").click()
-    p.wait("the game again", lambda s: p.window(s, "zuvo") and p.window(s, "Atab"))
+    s = p.wait("the game again", lambda s: p.window(s, "zuvo") and p.window(s, "Atab"))
     check("started again", True)
+
+    # A silent mutation (a third base where any base codes the same amino acid): the note
+    # comes for 2 seconds while the page stays live.
+    codons = [s["widgets"][f"zuvo/nt({i})"]["text"] for i in range(20)]
+    slot = next(i for i in range(1, 19) if codons[i][:2] in ("cg", "cc", "gg", "tg", "ca", "ag", "ga", "gc"))
+    p.click(p.rect(s, f"zuvo/nt({slot})"))
+    p.keys(Keys.END, Keys.BACKSPACE, "c" if codons[slot][2] == "a" else "a")
+    p.click(p.rect(s, "zuvo/CodProt"))
+    s = p.wait("the note that nothing changed", lambda s: "zuvo/Label15" in s["widgets"])
+    note, shot = p.rect(s, "zuvo/Label15"), os.path.join(p.out, "98-note.png")
+    p.d.save_screenshot(shot)
+    p.click(p.rect(s, "zuvo/nt(1)"))
+    live = p.wait("a click during the note", lambda s: s["focus"] == "nt(1)")
+    check("the page answers during the note", "zuvo/Label15" in live["widgets"])
+    p.wait("the note gone", lambda s: "zuvo/Label15" not in s["widgets"], timeout=10)
+    p.d.save_screenshot(shot.replace("note", "note-gone"))
+    ink = [float(subprocess.check_output(["convert", f, "-crop", "{2}x{3}+{0}+{1}".format(*note), "-format",
+                                          "%[fx:standard_deviation]", "info:"])) for f in (shot, shot.replace("note", "note-gone"))]
+    check("the note is drawn, then cleared", ink[0] > 2 * ink[1], f"contrast {ink[0]:.3f}, then {ink[1]:.3f}")
 
 
 FIRST_FRAME = """
