@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Deploys the MSI as a technician would, in a fresh Wine prefix on the current X display:
-# silent install, one game played from the Start-menu shortcut by keyboard, an upgrade to a
-# later version, silent uninstall, and nothing left behind: windows-msi-check.sh DIST_DIR BUILD_DIR
+# In a fresh Wine prefix on the current X display: starts the portable folder from a path with
+# an accented letter, then deploys the MSI as a technician would: silent install, one game played
+# from the Start-menu shortcut by keyboard, an upgrade to a later version, silent uninstall, and
+# nothing left behind: windows-msi-check.sh DIST_DIR BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dist=$(realpath "$1"); build=$(realpath "$2")
@@ -14,8 +15,38 @@ fail() { echo "msi: FAILED: $*" >&2; import -window root "$dist/msi-failure.png"
 passed=0
 ok() { echo "msi: ok: $*"; passed=$((passed + 1)); }
 
+# Window titles are matched whole; a title is passed as an argument, never spliced into code.
+wait_for() {
+    timeout 60 bash -c 'until xdotool search --onlyvisible --name "^$0\$" >/dev/null 2>&1; do sleep 0.2; done' "$1" \
+        || fail "no window '$1'"
+    xdotool search --onlyvisible --name "^$1\$" | head -n1
+}
+gone() {
+    timeout 30 bash -c 'while xdotool search --onlyvisible --name "^$0\$" >/dev/null 2>&1; do sleep 0.2; done' "$1" \
+        || fail "window '$1' still there"
+}
+keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
+quit() {
+    xdotool windowactivate --sync "$1"; sleep 0.3
+    keys alt+f e
+    gone Vintalem; gone 'Tabella degli Aminoacidi'; gone mutazioni
+    timeout 30 bash -c 'while pgrep -f "[v]intalem.exe" >/dev/null; do sleep 0.2; done' || fail "still running after Esci"
+}
+
 w cmd /c exit >/dev/null
 c="$VINTALEM_WINEPREFIX/drive_c"
+
+# The portable folder, unzipped where a teacher might: a path with a space and an accented letter.
+portable="$c/Scuola/Biologia è bella"
+mkdir -p "$portable"
+unzip -q "$dist/vintalem-$version-windows-x64.zip" -d "$portable"
+w start /unix "$(find "$portable" -name vintalem.exe)"
+main=$(wait_for Vintalem); wait_for 'Tabella degli Aminoacidi' >/dev/null
+pgrep -af "[v]intalem.exe" | grep -q 'Scuola.Biologia è bella' || fail "the portable program's path"
+quit "$main"
+rm -rf "$c/Scuola"
+ok "the portable folder runs from C:\\Scuola\\Biologia è bella"
+
 dir="$c/Program Files/Vintalem"
 # Windows Installer puts a per-machine shortcut among all users' programs; Wine's among the user's.
 shortcut() { find "$c/ProgramData/Microsoft/Windows/Start Menu" "$c/users" -name Vintalem.lnk 2>/dev/null | head -n1; }
@@ -35,17 +66,6 @@ ok "silent install under Program Files, Start-menu shortcut, installed-programs 
 
 # Play from the Start-menu shortcut, by keyboard.
 w start /unix "$lnk"
-# Window titles are matched whole; a title is passed as an argument, never spliced into code.
-wait_for() {
-    timeout 60 bash -c 'until xdotool search --onlyvisible --name "^$0\$" >/dev/null 2>&1; do sleep 0.2; done' "$1" \
-        || fail "no window '$1'"
-    xdotool search --onlyvisible --name "^$1\$" | head -n1
-}
-gone() {
-    timeout 30 bash -c 'while xdotool search --onlyvisible --name "^$0\$" >/dev/null 2>&1; do sleep 0.2; done' "$1" \
-        || fail "window '$1' still there"
-}
-keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 main=$(wait_for Vintalem); wait_for 'Tabella degli Aminoacidi' >/dev/null
 xdotool windowactivate --sync "$main"; sleep 0.5
 ok "started from the shortcut: both windows shown"
@@ -87,10 +107,7 @@ import -window root "$dist/msi-about.png"
 keys Return; gone 'Informazioni sul programma'
 ok "the about window opens and closes with Ok"
 
-xdotool windowactivate --sync "$main"; sleep 0.3
-keys alt+f e
-gone Vintalem; gone 'Tabella degli Aminoacidi'; gone mutazioni
-timeout 30 bash -c 'while pgrep -f "[v]intalem.exe" >/dev/null; do sleep 0.2; done' || fail "still running after Esci"
+quit "$main"
 ok "Esci ends the game"
 
 # A later version replaces this one: one entry, the new files.
