@@ -56,9 +56,8 @@ config=$(printf '%s\n' "$target" "${opts[@]}" | sed "s|$here|SRC|g" | sha256sum 
 prefix="$cache/qtbase-${version//[:~]/_}-$target-$compiler-$config"
 if [ -f "$prefix/bin/qt-cmake" ]; then echo "$prefix"; exit 0; fi
 
-# Qt's source comes from Debian's source package: enable the archive's source lines if needed.
-# The source lines are those of the archives that give this machine qt6-base-dev, whether its
-# lists are one-line or deb822 files.
+# Qt's source comes from Debian's source package: if needed, add source lines for the archives
+# that give this machine qt6-base-dev (one-line and deb822 lists alike).
 if [ -z "$(apt-cache showsrc qt6-base 2>/dev/null)" ]; then
     apt-cache policy qt6-base-dev | awk '$2 ~ /^(https?|file):/ && $3 ~ /\// {
         split($3, s, "/"); print "deb-src", $2, s[1], s[2] }' | sort -u \

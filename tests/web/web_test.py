@@ -244,16 +244,16 @@ def play(page, width, height):
     p.click(p.rect(s, f"zuvo/nt({slot})"))
     p.keys(Keys.END, Keys.BACKSPACE, "c" if codons[slot][2] == "a" else "a")
     p.click(p.rect(s, "zuvo/CodProt"))
-    s = p.wait("the note that nothing changed", lambda s: "zuvo/Label15" in s["widgets"])
-    note, shot = p.rect(s, "zuvo/Label15"), os.path.join(p.out, "98-note.png")
-    p.d.save_screenshot(shot)
+    s = p.wait("the silent-mutation note", lambda s: "zuvo/Label15" in s["widgets"])
+    note, shots = p.rect(s, "zuvo/Label15"), [os.path.join(p.out, f) for f in ("98-note.png", "98-note-gone.png")]
+    p.d.save_screenshot(shots[0])
     p.click(p.rect(s, "zuvo/nt(1)"))
     live = p.wait("a click during the note", lambda s: s["focus"] == "nt(1)")
     check("the page answers during the note", "zuvo/Label15" in live["widgets"])
     p.wait("the note gone", lambda s: "zuvo/Label15" not in s["widgets"], timeout=10)
-    p.d.save_screenshot(shot.replace("note", "note-gone"))
+    p.d.save_screenshot(shots[1])
     ink = [float(subprocess.check_output(["convert", f, "-crop", "{2}x{3}+{0}+{1}".format(*note), "-format",
-                                          "%[fx:standard_deviation]", "info:"])) for f in (shot, shot.replace("note", "note-gone"))]
+                                          "%[fx:standard_deviation]", "info:"])) for f in shots]
     check("the note is drawn, then cleared", ink[0] > 2 * ink[1], f"contrast {ink[0]:.3f}, then {ink[1]:.3f}")
 
 
