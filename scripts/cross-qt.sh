@@ -56,21 +56,14 @@ config=$(printf '%s\n' "$target" "${opts[@]}" | sed "s|$here|SRC|g" | sha256sum 
 prefix="$cache/qtbase-${version//[:~]/_}-$target-$compiler-$config"
 if [ -f "$prefix/bin/qt-cmake" ]; then echo "$prefix"; exit 0; fi
 
-# Qt's source comes from Debian's source package: if needed, add source lines for the archives
-# that give this machine qt6-base-dev (one-line and deb822 lists alike).
-if [ -z "$(apt-cache showsrc qt6-base 2>/dev/null)" ]; then
-    apt-cache policy qt6-base-dev | awk '$2 ~ /^(https?|file):/ && $3 ~ /\// {
-        split($3, s, "/"); print "deb-src", $2, s[1], s[2] }' | sort -u \
-        > /etc/apt/sources.list.d/vintalem-deb-src.list
-    apt-get update -qq
-fi
 mkdir -p "$cache"
 work=$(mktemp -d "$cache/.work.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 echo "cross-qt: building qtbase $version for $target once, into $prefix" >&2
 (
     cd "$work"
-    apt-get source -qq "qt6-base=$version" >&2 2>"$work/apt-source.log" || {
+    # Debian's own source package, fetched without changing the machine's apt configuration.
+    "$here/scripts/apt-source.sh" qt6-base qt6-base-dev >&2 2>"$work/apt-source.log" || {
         cat "$work/apt-source.log" >&2; exit 1; }
     src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' -o -maxdepth 1 -type d -name 'qtbase-*' | head -n1)
     cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$prefix" "${opts[@]}" >&2
