@@ -133,8 +133,8 @@ void TstAccessibility::textBoxesAnswerEveryOffset_data()
             QTest::newRow(qPrintable(box + QLatin1Char(' ') + names[b])) << box << static_cast<int>(boundaries[b]);
 }
 
-// The toolkit's own interface loops for ever on the word or line at the end of a one-line
-// box; every answer here must come at once, lie inside the text and tile it in order.
+// Qt 6.4's own interface loops for ever on the word or line at the end of a one-line box;
+// every answer here must come at once, lie inside the text and tile it in order.
 void TstAccessibility::textBoxesAnswerEveryOffset()
 {
     QFETCH(QString, box);
