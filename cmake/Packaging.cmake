@@ -21,7 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Listed before what dpkg-shlibdeps finds: the fonts the windows are laid out for (the
 # fallback font cuts captions) and the platform plugins Qt loads to open a window.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins, qt6-translations-l10n")
+include(${PROJECT_SOURCE_DIR}/cmake/LiberationSans.cmake)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${VINTALEM_FONT_PACKAGE}, qt6-qpa-plugins, qt6-translations-l10n")
 # CPack puts the summary line above it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "An educational game in Italian. The player mutates the bases of a random DNA
 template strand of twenty codons and sees it transcribed into messenger RNA and

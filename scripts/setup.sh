@@ -6,11 +6,14 @@ set -euo pipefail
 packages=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-    fonts-liberation2 fontconfig
+    fontconfig
     xvfb xauth
     qt6-translations-l10n
     desktop-file-utils appstream dpkg-dev file lintian
 )
+# Liberation Sans 2: its own package on Debian 12, part of fonts-liberation from Debian 13 on.
+. /etc/os-release
+if [ "${VERSION_CODENAME:-}" = bookworm ]; then packages+=(fonts-liberation2); else packages+=(fonts-liberation); fi
 packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -22,7 +22,7 @@ crlf /usr/share/doc/qt6-base-dev/copyright Qt.txt
 crlf /usr/share/common-licenses/LGPL-3 LGPL-3.txt
 crlf /usr/share/common-licenses/GPL-3 GPL-3.txt
 crlf /usr/share/doc/qt6-translations-l10n/copyright Qt-traduzioni.txt
-crlf /usr/share/doc/fonts-liberation2/copyright Liberation-fonts.txt
+crlf "/usr/share/doc/$(sed -n 's/^VINTALEM_FONT_PACKAGE:[A-Z]*=//p' "$build/CMakeCache.txt")/copyright" Liberation-fonts.txt
 crlf /usr/share/doc/mingw-w64-common/copyright MinGW-w64.txt
 crlf /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright GCC-runtime.txt
 
