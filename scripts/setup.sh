@@ -26,6 +26,13 @@ if [ "$(id -u)" -ne 0 ]; then
     command -v sudo >/dev/null || { echo "setup: run as root, or install sudo, to install: ${missing[*]}" >&2; exit 1; }
     sudo=sudo
 fi
+# An earlier version of scripts/cross-qt.sh wrote this unsigned line beside signed entries,
+# which makes apt refuse every list: it is taken back.
+stale=/etc/apt/sources.list.d/vintalem-deb-src.list
+if [ -f "$stale" ] && apt-cache policy 2>&1 | grep -q "Conflicting values set for option Signed-By"; then
+    $sudo rm -f "$stale"
+    echo "setup: removed $stale, left by an earlier version of this project, with which apt reads no list"
+fi
 echo "setup: installing ${missing[*]}"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
