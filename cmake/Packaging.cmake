@@ -32,6 +32,18 @@ the mutations replaced. A codon table window shows the whole genetic code.")
 
 include(CPack)
 
+# Only where lintian validates with AppStream 1.0, which alone asks for a homepage: elsewhere
+# the override would go unused.
+find_program(VINTALEM_APPSTREAMCLI appstreamcli)
+if(VINTALEM_APPSTREAMCLI)
+    execute_process(COMMAND ${VINTALEM_APPSTREAMCLI} --version OUTPUT_VARIABLE appstream_about)
+    string(REGEX MATCH "[0-9]+\\.[0-9]+" appstream_version "${appstream_about}")
+    if(appstream_version VERSION_GREATER_EQUAL 1.0)
+        install(FILES ${PROJECT_SOURCE_DIR}/data/debian/lintian-overrides
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME vintalem)
+    endif()
+endif()
+
 # A stripped install (cpack, cmake --install --strip) also drops the sections strip
 # leaves behind and dh_strip removes: the compiler's .comment and the .note section.
 install(CODE "
