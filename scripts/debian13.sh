@@ -32,6 +32,7 @@ else
 fi
 
 root=$(mktemp -d "$cache/root.XXXXXX")
+chmod 755 "$root"   # apt fetches as _apt, which must reach its folders
 mounts=()
 cleanup() {
     local status=$? m i
@@ -75,4 +76,4 @@ bind "$qt_cache" /root/.cache/vintalem-qt --bind
 git clone -q --no-hardlinks "$here" "$root/root/vintalem"
 chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 CI="${CI:-}" \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin ${JOBS:+JOBS=$JOBS} \
-    /bin/bash -c 'cd /root/vintalem && exec "$@"' debian13 "$@"
+    /bin/bash -c 'mkdir -p /var/cache/apt/archives/partial; chown _apt /var/cache/apt/archives/partial 2>/dev/null; cd /root/vintalem && exec "$@"' debian13 "$@"
