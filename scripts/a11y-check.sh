@@ -5,11 +5,14 @@
 #   scripts/a11y-check.sh                 the walk alone
 #   scripts/a11y-check.sh --orca FILE     with Orca running; FILE gets its debug log, whose
 #                                         "SPEECH OUTPUT" lines are what a pupil hears
-# Needs xvfb, openbox, xdotool, python3-pyatspi, at-spi2-core, dbus (and orca for --orca).
+# Installs what is missing: xvfb, openbox, xdotool, python3-pyatspi, at-spi2-core, dbus (and
+# orca with speech-dispatcher for --orca). Fails where a promise is broken, or Orca does not say
+# a word it must.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 orca_log=
-if [ "${1:-}" = --orca ]; then orca_log=$(realpath "${2:?--orca needs a file}"); fi
+if [ "${1:-}" = --orca ]; then orca_log=$(realpath -m "${2:?--orca needs a file}"); fi
+scripts/setup.sh openbox xdotool python3-pyatspi at-spi2-core dbus-daemon ${orca_log:+orca speech-dispatcher}
 [ -x build/vintalem ] || make build
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 ORCA_LOG="$orca_log"
 export XDG_RUNTIME_DIR=$(mktemp -d) HOME=${orca_log:+$(mktemp -d)}${orca_log:-$HOME}

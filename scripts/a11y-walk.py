@@ -3,7 +3,7 @@
 # the window manager (xdotool), and everything is read back through AT-SPI. Prints what a
 # screen reader is told at each step and fails on the first promise broken. Run by
 # scripts/a11y-check.sh, which starts the game, the window manager and the bus.
-import subprocess, sys, time
+import os, subprocess, sys, time
 
 import pyatspi
 from gi.repository import GLib
@@ -109,6 +109,45 @@ def text_of(obj):
     return t.getText(0, -1)
 
 
+def cpu_ms(seconds):
+    # The game's CPU time (user and system) over the next `seconds`, events pumped meanwhile.
+    def ticks():
+        with open('/proc/%d/stat' % app().get_process_id()) as f:
+            fields = f.read().rsplit(')', 1)[1].split()
+        return int(fields[11]) + int(fields[12])
+    before = ticks()
+    pump(seconds)
+    return (ticks() - before) * 1000 / os.sysconf('SC_CLK_TCK')
+
+
+def quiet_after(what, rest_ms):
+    # Nothing but the caret's blink may run once the keys stop: the same focus at rest is the
+    # measure, with one 10 ms clock tick of slack either way (a loop would spend 5000 ms).
+    after = cpu_ms(5)
+    check(after <= rest_ms + 20, 'for 5 s after %s the game spends %.0f ms of CPU (at rest: %.0f ms)'
+          % (what, after, rest_ms))
+
+
+ORCA_LOG = os.environ.get('ORCA_LOG')
+
+
+def spoken():
+    # What Orca has said so far: the "SPEECH OUTPUT" lines of its debug log.
+    if not ORCA_LOG:
+        return []
+    pump(0.5)
+    with open(ORCA_LOG, errors='replace') as f:
+        return [l.split('SPEECH OUTPUT:', 1)[1].split('{')[0].strip().strip("'")
+                for l in f if 'SPEECH OUTPUT:' in l]
+
+
+def heard(since, *words):
+    if ORCA_LOG:
+        said = ' '.join(spoken()[since:])
+        for w in words:
+            check(w in said, 'Orca says %r' % w)
+
+
 def codon_texts():
     return [text_of(named('Codone di DNA %d' % i)) for i in range(1, 21)]
 
@@ -142,8 +181,14 @@ check(answers[('word', 3, 'getTextAtOffset')][0] == 'tac', 'the word at the end 
       % answers[('word', 3, 'getTextAtOffset')][0])
 check(answers[('line', 2, 'getTextAtOffset')][0] == 'tac', 'the line of "tac" is %r' % answers[('line', 2, 'getTextAtOffset')][0])
 check(t.getAttributeRun(2, False)[1:] == [0, 3], 'one attribute run over the codon: %s' % (t.getAttributeRun(2, False)[1:],))
+heard(0, 'Codone di DNA 1')
+rest = cpu_ms(5)
+said = len(spoken())
 key('End', 'ctrl+Left', 'ctrl+Right', 'ctrl+Right')
 check(text_of(box) == 'tac' and app().name == 'vintalem', 'Ctrl+Left and Ctrl+Right leave the game responsive')
+check(t.caretOffset == 3, 'Ctrl+Right ends at the end of the codon: %d' % t.caretOffset)
+heard(said, 'tac')
+quiet_after('Ctrl+Right in a codon box', rest)
 
 
 
@@ -166,7 +211,9 @@ for i in range(silent):
     key('Tab')
 typed(codons[silent][:2] + next(b for b in 'acgt' if b != codons[silent][2]))
 print('  slot %d: %s -> %s' % (silent + 1, codons[silent], text_of(named('Codone di DNA %d' % (silent + 1)))))
+said = len(spoken())
 run_coding()
+heard(said, 'Codifica proteina', 'Le mutazioni che hai fatto non cambiano gli aminoacidi codificati')
 check(active_window() == 'frame | Vintalem', 'the keyboard stays in the main window: %s' % active_window())
 check(focused() in (None, 'push button | Codifica proteina'), 'the focus stays on the button: %s' % focused())
 check(any(e[1] == 'notification' and e[3] == 1 for e in events), 'the silent-mutation note is shown as a notification')
@@ -196,8 +243,10 @@ check(any(n.startswith('Aminoacido sostituito') for n in order), 'the replaced a
 check(focused() == 'text | Codone di DNA 1', 'Tab comes back to the first codon box: %s' % focused())
 
 print('Return on a glyph looks it up in the codon table')
+said = len(spoken())
 key('shift+Tab')
 glyph = focused().split(' | ')[1]
+heard(said, glyph)
 code = glyph.split()[-1]
 key('Return')
 pump(0.5)
@@ -251,6 +300,19 @@ check(active_window() == 'frame | Vintalem', 'Escape never closes the main windo
 key('alt+Tab')
 pump(0.5)
 check(active_window() == 'frame | mutazioni', 'Alt+Tab reaches the explanation window: %s' % active_window())
+check(focused() == 'text | Spiegazione delle mutazioni', 'its text has the focus: %s' % focused())
+explanation = named('Spiegazione delle mutazioni').queryText()
+words = text_of(named('Spiegazione delle mutazioni')).split()[:4]
+key('ctrl+Home')
+rest = cpu_ms(5)
+said = len(spoken())
+offsets = []
+for _ in words:
+    key('ctrl+Right')
+    offsets.append(explanation.caretOffset)
+check(offsets == sorted(set(offsets)) and offsets[0] > 0, 'Ctrl+Right walks the explanation word by word: %s' % offsets)
+heard(said, *words[1:3])
+quiet_after('Ctrl+Right in the explanation', rest)
 key('Escape')
 check(not [w for w in app() if w.name == 'mutazioni'], 'Escape closes it')
 check(active_window() == 'frame | Vintalem', 'the keyboard returns to the main window: %s' % active_window())

@@ -69,6 +69,8 @@ MutationForm::MutationForm() : Form(names::mutazioni, QStringLiteral("mutazioni"
     explanation->setObjectName(QStringLiteral("explanation"));
     explanation->setAccessibleName(QStringLiteral("Spiegazione delle mutazioni"));
     explanation->setReadOnly(true);
+    // Read-only, yet with a caret the keyboard moves, so that it can be read word by word.
+    explanation->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     explanation->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     explanation->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     explanation->setWordWrapMode(QTextOption::WordWrap);
