@@ -58,9 +58,9 @@ if [ ! -f "$tarball" ]; then
     rm -f "$root.log"
     echo "deb $mirror trixie main" >"$root/etc/apt/sources.list"
     rm -f "$root"/var/cache/apt/archives/*.deb
-    tar -C "$root" -czf "$tarball.part" . && mv "$tarball.part" "$tarball"
+    tar -C "$root" --numeric-owner -czf "$tarball.part" . && mv "$tarball.part" "$tarball"
 else
-    tar -C "$root" -xzf "$tarball"
+    tar -C "$root" --numeric-owner -xzf "$tarball"
 fi
 
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
