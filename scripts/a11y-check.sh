@@ -33,7 +33,7 @@ xvfb-run -a -s "-screen 0 1366x768x24" dbus-run-session -- bash -c '
     ./build/vintalem & game=$!
     sleep 3
     status=0
-    /usr/bin/python3 scripts/a11y-walk.py || status=$?
+    /usr/bin/python3 -u scripts/a11y-walk.py || status=$?
     kill $game 2>/dev/null || true
     kill ${orca:-} $wm $bus 2>/dev/null || true
     exit $status' || status=$?
