@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vintalem::ui {
@@ -181,20 +182,35 @@ void TextBox::keyPressEvent(QKeyEvent* event)
 
 void TextBox::inputMethodEvent(QInputMethodEvent* event)
 {
-    // Composed characters are typed too: each goes through KeyPress.
-    if (!keyPress_ || event->commitString().isEmpty()) {
+    if (!keyPress_) {
         QLineEdit::inputMethodEvent(event);
         return;
     }
-    QString accepted;
-    for (char32_t c : event->commitString().toUcs4()) {
-        int keyAscii = c <= 0xFFFF ? static_cast<int>(c) : 0xFFFF;
-        keyPress_(keyAscii);
-        if (keyAscii != 0 && keyAscii != kBackspace)
-            accepted.append(QChar(static_cast<char16_t>(keyAscii)));
-    }
-    QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
+    // What a soft keyboard or a compose key commits is typed too: each character goes through
+    // KeyPress. What it is still composing shows only what KeyPress would let through, and no
+    // more than the box has room for.
+    const auto pass = [this](const QString& text) {
+        QString accepted;
+        for (char32_t c : text.toUcs4()) {
+            int keyAscii = c <= 0xFFFF ? static_cast<int>(c) : 0xFFFF;
+            keyPress_(keyAscii);
+            if (keyAscii != 0 && keyAscii != kBackspace)
+                accepted.append(QChar(static_cast<char16_t>(keyAscii)));
+        }
+        return accepted;
+    };
+    const QString commit = pass(event->commitString());
+    QString preedit = pass(event->preeditString());
+    const qsizetype room = maxLength() - (text().size() - selectedText().size()) - commit.size();
+    preedit.truncate(std::max<qsizetype>(room, 0));
+    // The composition's own marks describe the text it sent; a filtered one keeps only its caret.
+    QList<QInputMethodEvent::Attribute> attributes;
+    if (preedit == event->preeditString())
+        attributes = event->attributes();
+    else
+        attributes.append({QInputMethodEvent::Cursor, static_cast<int>(preedit.size()), 1});
+    QInputMethodEvent filtered(preedit, attributes);
+    filtered.setCommitString(commit, event->replacementStart(), event->replacementLength());
     QLineEdit::inputMethodEvent(&filtered);
 }
 

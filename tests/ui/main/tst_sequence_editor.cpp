@@ -62,6 +62,8 @@ private slots:
     void otherKeysLeaveBoxUnchanged_data();
     void otherKeysLeaveBoxUnchanged();
     void composedCharactersAreFilteredToo();
+    void compositionShowsOnlyWhatTheBoxTakes_data();
+    void compositionShowsOnlyWhatTheBoxTakes();
     void clipboardAndUndoKeysDoNothing();
     void pasteIsCutToThreeAndColouredByLength();
     void colourIsPainted();
@@ -220,6 +222,40 @@ void TstSequenceEditor::composedCharactersAreFilteredToo()
     QApplication::sendEvent(box, &capital);
     QCOMPARE(box->text(), QStringLiteral("ta"));
     QCOMPARE(box->foreColor(), kRed);
+}
+
+void TstSequenceEditor::compositionShowsOnlyWhatTheBoxTakes_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("composing");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a refused letter") << "t" << "b" << "";
+    QTest::newRow("a capital, lowered") << "t" << "A" << "a";
+    QTest::newRow("letters mixed") << "" << "xAg" << "ag";
+    QTest::newRow("no room left") << "tac" << "g" << "";
+    QTest::newRow("room for one") << "ta" << "cg" << "c";
+}
+
+// A soft keyboard's text still being composed is drawn in the box: it must look exactly as the
+// letters the box would take, composed in a twin box.
+void TstSequenceEditor::compositionShowsOnlyWhatTheBoxTakes()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, composing);
+    QFETCH(QString, shown);
+    test::Game g;
+    const auto drawn = [&](TextBox* box, const QString& preedit) {
+        prepare(box, start);
+        QInputMethodEvent event(preedit, {});
+        QApplication::sendEvent(box, &event);
+        return box->grab().toImage();
+    };
+    const QImage composed = drawn(g.main->nt[2], composing);
+    QCOMPARE(g.main->nt[2]->text(), start);
+    const QImage expected = drawn(g.main->nt[3], shown);
+    QCOMPARE(composed, expected);
+    if (!shown.isEmpty())
+        QVERIFY(expected != drawn(g.main->nt[4], QString()));
 }
 
 void TstSequenceEditor::clipboardAndUndoKeysDoNothing()
