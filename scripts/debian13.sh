@@ -32,7 +32,6 @@ else
 fi
 
 root=$(mktemp -d "$cache/root.XXXXXX")
-chmod 755 "$root"   # apt fetches as _apt, which must reach its folders
 mounts=()
 cleanup() {
     local status=$? m i
@@ -63,6 +62,7 @@ else
     tar -C "$root" --numeric-owner -xzf "$tarball"
 fi
 
+chmod 755 "$root"   # a system's / is open to all; apt fetches as _apt, which must reach its folders
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 bind() { mkdir -p "$root$2"; mount "${@:3}" "$1" "$root$2"; mounts+=("$root$2"); }
 bind proc /proc -t proc
