@@ -25,9 +25,28 @@ rm -rf "$out"
 mkdir -p "$out"
 cp app/web/index.html "$build/vintalem.js" "$build/vintalem.wasm" "$qt/plugins/platforms/qtloader.js" "$out/"
 cp packaging/windows/vintalem.ico "$out/favicon.ico"
-# Qt is linked into the page under the LGPL-3; its text goes with the page.
-cp /usr/share/common-licenses/LGPL-3 "$out/LGPL-3.txt"
+# The page links Qt's browser platform, which is GPL-3.0-only, so the page as a whole is under
+# the GPL-3 (the game's own code is Expat, which it allows); beside it, the licence of
+# everything else the page carries.
+mkdir -p "$out/licenze"
+font_package=$(sed -n 's/^VINTALEM_FONT_PACKAGE:[A-Z]*=//p' "$build/CMakeCache.txt")
+cp /usr/share/common-licenses/GPL-3 "$out/licenze/GPL-3.txt"
+cp /usr/share/common-licenses/LGPL-3 "$out/licenze/LGPL-3.txt"
+cp data/debian/copyright "$out/licenze/Vintalem.txt"
+# Debian's records name every library each bundles, with its notice: Qt's FreeType, HarfBuzz,
+# PCRE2, zlib, libpng and the rest; Emscripten's musl, libc++ and its JavaScript runtime.
+cp /usr/share/doc/qt6-base-dev/copyright "$out/licenze/Qt.txt"
+cp /usr/share/doc/qt6-translations-l10n/copyright "$out/licenze/Qt-traduzioni.txt"
+cp "/usr/share/doc/$font_package/copyright" "$out/licenze/Liberation-fonts.txt"
+cp /usr/share/doc/emscripten/copyright "$out/licenze/Emscripten.txt"
+{
+    echo '<!doctype html><html lang="it"><meta charset="utf-8"><title>Vintalem: licenze</title>'
+    echo '<h1>Vintalem: licenze</h1><p>La pagina è distribuita sotto la licenza GPL-3.</p><ul>'
+    for f in "$out"/licenze/*.txt; do echo "<li><a href=\"${f##*/}\">${f##*/}</a></li>"; done
+    echo '</ul></html>'
+} >"$out/licenze/index.html"
 for f in "$out"/*; do
+    [ -f "$f" ] || continue
     brotli -q 11 -k -f "$f"
     gzip -9 -k -n -f "$f"
 done
