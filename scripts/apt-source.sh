@@ -74,8 +74,10 @@ chown _apt "$dir/lists/partial" "$dir/cache/archives/partial" 2>/dev/null || tru
 
 opts=(-o "Dir::Etc::SourceList=$dir/sources.list" -o "Dir::Etc::SourceParts=$dir/sources.list.d"
       -o "Dir::State::Lists=$dir/lists" -o "Dir::Cache=$dir/cache")
-log=$(apt-get "${opts[@]}" update 2>&1) || by_hand "apt-get update with the source lines failed: $log"
-has_version apt-cache "${opts[@]}" || by_hand "the archive's source lines do not carry $src $version"
+# A download that fails is an error, not a warning; the network gets a second chance.
+log=$(apt-get "${opts[@]}" update --error-on=any 2>&1) || log=$(apt-get "${opts[@]}" update --error-on=any 2>&1) ||
+    by_hand "apt-get update with the source lines failed: $log"
+has_version apt-cache "${opts[@]}" || by_hand "the archive's source lines do not carry $src $version: $log"
 if [ -n "$prepare" ]; then
     printf '%s\n' "${opts[@]}"
     exit 0
