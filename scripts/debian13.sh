@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Runs a command as root in a fresh Debian 13 (trixie) system, in a clone of this checkout's
 # HEAD at /root/vintalem:   scripts/debian13.sh ./test.sh
+# With --checkout, the checkout itself (uncommitted changes and build folders included) is
+# mounted there instead, so what the command builds stays in it.
 # The system is debootstrap's minimal one plus git, made once and kept as a tarball outside the
 # checkout, named by the date of the archive's trixie release it was made from; each run unpacks
 # a new copy and removes it afterwards, mounts included, however the run ends. Downloaded
 # packages and the Qt builds of scripts/cross-qt.sh are kept between runs.
 set -euo pipefail
-[ $# -gt 0 ] || { echo "usage: debian13.sh COMMAND [ARGUMENTS...]" >&2; exit 2; }
 here=$(cd "$(dirname "$0")/.." && pwd)
 if [ "$(id -u)" -ne 0 ]; then exec sudo --preserve-env=CI,JOBS "$0" "$@"; fi
+checkout=
+if [ "${1:-}" = --checkout ]; then checkout=1; shift; fi
+[ $# -gt 0 ] || { echo "usage: debian13.sh [--checkout] COMMAND [ARGUMENTS...]" >&2; exit 2; }
 cache=${VINTALEM_ROOT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vintalem-roots}
 qt_cache=${VINTALEM_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vintalem-qt}
 mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
@@ -63,6 +67,9 @@ else
 fi
 
 chmod 755 "$root"   # a system's / is open to all; apt fetches as _apt, which must reach its folders
+# A system for one run: dpkg need not wait for every file to reach the disk, nor index manual pages.
+echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/vintalem-unsafe-io"
+rm -f "$root/var/lib/man-db/auto-update"
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 bind() { mkdir -p "$root$2"; mount "${@:3}" "$1" "$root$2"; mounts+=("$root$2"); }
 bind proc /proc -t proc
@@ -73,7 +80,13 @@ bind tmpfs /dev/shm -t tmpfs
 bind "$cache/debs" /var/cache/apt/archives --bind
 bind "$qt_cache" /root/.cache/vintalem-qt --bind
 
-git clone -q --no-hardlinks "$here" "$root/root/vintalem"
+if [ -n "$checkout" ]; then
+    bind "$here" /root/vintalem --bind
+else
+    git clone -q --no-hardlinks "$here" "$root/root/vintalem"
+fi
+# A mounted checkout belongs to its owner outside, whom git inside would not trust.
 chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 CI="${CI:-}" \
+    GIT_CONFIG_COUNT=1 GIT_CONFIG_KEY_0=safe.directory GIT_CONFIG_VALUE_0=/root/vintalem \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin ${JOBS:+JOBS=$JOBS} \
     /bin/bash -c 'mkdir -p /var/cache/apt/archives/partial; chown _apt /var/cache/apt/archives/partial 2>/dev/null; cd /root/vintalem && exec "$@"' debian13 "$@"
