@@ -21,7 +21,8 @@ by_hand() {
          "line, with the same [signed-by=...]), run apt-get update, then run this again." >&2
     exit 1
 }
-has_version() { "$@" showsrc "$src" 2>/dev/null | grep -qxF "Version: $version"; }
+# grep reads to the end: quitting at the first match would cut apt off, which pipefail counts as failure.
+has_version() { "$@" showsrc "$src" 2>/dev/null | grep -xF "Version: $version" >/dev/null; }
 
 if [ -z "$prepare" ] && has_version apt-cache; then
     exec apt-get source -qq "$src=$version"

@@ -44,7 +44,7 @@ cleanup() {
         umount "$m" 2>/dev/null || umount -l "$m" 2>/dev/null || true
     done
     # Nothing of the host may be left mounted below the root when it is removed.
-    if findmnt -rn -o TARGET | grep -q "^$root/"; then
+    if findmnt -rn -o TARGET | grep "^$root/" >/dev/null; then
         echo "debian13: $root still has mounts; it is left in place" >&2
     else
         rm -rf --one-file-system "$root"

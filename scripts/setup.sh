@@ -29,7 +29,7 @@ fi
 # An earlier version of scripts/cross-qt.sh wrote this unsigned line beside signed entries,
 # which makes apt refuse every list: it is taken back.
 stale=/etc/apt/sources.list.d/vintalem-deb-src.list
-if [ -f "$stale" ] && apt-cache policy 2>&1 | grep -q "Conflicting values set for option Signed-By"; then
+if [ -f "$stale" ] && apt-cache policy 2>&1 | grep "Conflicting values set for option Signed-By" >/dev/null; then
     $sudo rm -f "$stale"
     echo "setup: removed $stale, left by an earlier version of this project, with which apt reads no list"
 fi
