@@ -12,9 +12,13 @@ namespace {
 #include "resources/vintalem.xpm"
 }
 
+#ifndef VINTALEM_FONT_FAMILY
+#define VINTALEM_FONT_FAMILY "Liberation Sans"
+#endif
+
 QFont defaultFont()
 {
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font(QStringLiteral(VINTALEM_FONT_FAMILY));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(10);
     return font;

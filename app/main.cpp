@@ -25,6 +25,7 @@ int main(int argc, char* argv[])
     QObject::connect(&toolkit.forms(), &FormRegistry::lastFormUnloaded, &app, [] { QCoreApplication::exit(0); },
                      Qt::QueuedConnection);
 #ifdef Q_OS_WASM
+    vintalem::web::giveFacesToPage();
     vintalem::web::tellPageWhenOver(toolkit.forms());
 #endif
 

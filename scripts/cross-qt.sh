@@ -8,6 +8,7 @@ target=${1:?usage: cross-qt.sh windows|wasm}
 here=$(cd "$(dirname "$0")/.." && pwd)
 cache=${VINTALEM_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vintalem-qt}
 jobs=${JOBS:-$(nproc)}
+patches=()
 
 # Only what the game needs: Core, Gui, Widgets, Test and the platform plugins.
 common=(
@@ -18,13 +19,28 @@ common=(
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
 )
+# Nothing the game never shows.
+unused=(
+    -DFEATURE_vulkan=OFF -DFEATURE_mimetype_database=OFF
+    -DFEATURE_sharedmemory=OFF -DFEATURE_systemsemaphore=OFF -DFEATURE_textmarkdownreader=OFF
+    -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF -DFEATURE_pdf=OFF
+    -DFEATURE_movie=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
+    -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF -DFEATURE_graphicsview=OFF
+    -DFEATURE_mdiarea=OFF -DFEATURE_dockwidget=OFF -DFEATURE_calendarwidget=OFF
+    -DFEATURE_datetimeedit=OFF -DFEATURE_colordialog=OFF -DFEATURE_filedialog=OFF
+    -DFEATURE_fontdialog=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_inputdialog=OFF
+    -DFEATURE_progressdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF
+    -DFEATURE_undoview=OFF -DFEATURE_columnview=OFF -DFEATURE_keysequenceedit=OFF
+    -DFEATURE_lcdnumber=OFF -DFEATURE_dial=OFF -DFEATURE_splashscreen=OFF
+    -DFEATURE_commandlinkbutton=OFF -DFEATURE_toolbox=OFF
+)
 case $target in
 windows)
     compiler="mingw-$(x86_64-w64-mingw32-g++-posix -dumpfullversion)"
     # Debian's source lacks wintab.h. Direct2D stays: in 6.4 the platform plugin's DirectWrite
-    # font database is only built with it.
+    # font database is only built with it. The widgets are drawn in software: no OpenGL.
     opts=("${common[@]}" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-x86_64.cmake"
-          -DFEATURE_tabletevent=OFF -DFEATURE_style_windowsvista=OFF)
+          -DFEATURE_tabletevent=OFF -DFEATURE_style_windowsvista=OFF -DFEATURE_opengl=OFF "${unused[@]}")
     ;;
 wasm)
     # Emscripten's tools need Debian's node modules.
@@ -44,15 +60,27 @@ wasm)
     fi
     compiler="emcc-$(emcc -dumpversion 2>/dev/null)"
     # Smaller code over faster code: the page's size is what pupils wait for.
+    # Smaller still: the widgets, models and tests a page of this game has no use for, and
+    # HarfBuzz, whose shaping Italian does not need (Qt then lays out and kerns with FreeType).
     opts=("${common[@]}" -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DFEATURE_thread=OFF
-          -DFEATURE_optimize_size=ON
+          -DFEATURE_optimize_size=ON "${unused[@]}" -DFEATURE_testlib=OFF
+          -DFEATURE_style_stylesheet=OFF -DFEATURE_combobox=OFF -DFEATURE_completer=OFF
+          -DFEATURE_treewidget=OFF -DFEATURE_treeview=OFF -DFEATURE_tablewidget=OFF -DFEATURE_tableview=OFF
+          -DFEATURE_datawidgetmapper=OFF -DFEATURE_tabwidget=OFF -DFEATURE_tabbar=OFF
+          -DFEATURE_mainwindow=OFF -DFEATURE_toolbar=OFF -DFEATURE_spinbox=OFF -DFEATURE_splitter=OFF
+          -DFEATURE_scroller=OFF -DFEATURE_undostack=OFF -DFEATURE_undocommand=OFF -DFEATURE_undogroup=OFF
+          -DFEATURE_textbrowser=OFF -DFEATURE_syntaxhighlighter=OFF -DFEATURE_statusbar=OFF
+          -DFEATURE_statustip=OFF -DFEATURE_whatsthis=OFF -DFEATURE_sortfilterproxymodel=OFF
+          -DFEATURE_standarditemmodel=OFF -DFEATURE_harfbuzz=OFF
           -DCMAKE_TOOLCHAIN_FILE="$EMSDK/upstream/emscripten/cmake/Modules/Platform/Emscripten.cmake")
+    # The game carries and draws its own face: Qt's embedded fonts would only weigh.
+    patches=(no-wasm-fonts)
     ;;
 *) echo "cross-qt: unknown target $target" >&2; exit 2 ;;
 esac
 
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)   # the host Qt must be the same version
-config=$(printf '%s\n' "$target" "${opts[@]}" | sed "s|$here|SRC|g" | sha256sum | cut -c1-10)
+config=$(printf '%s\n' "$target" "${opts[@]}" "${patches[@]}" | sed "s|$here|SRC|g" | sha256sum | cut -c1-10)
 prefix="$cache/qtbase-${version//[:~]/_}-$target-$compiler-$config"
 if [ -f "$prefix/bin/qt-cmake" ]; then echo "$prefix"; exit 0; fi
 
@@ -66,6 +94,13 @@ echo "cross-qt: building qtbase $version for $target once, into $prefix" >&2
     "$here/scripts/apt-source.sh" qt6-base qt6-base-dev >&2 2>"$work/apt-source.log" || {
         cat "$work/apt-source.log" >&2; exit 1; }
     src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' -o -maxdepth 1 -type d -name 'qtbase-*' | head -n1)
+    if [[ " ${patches[*]} " == *" no-wasm-fonts "* ]]; then
+        sed -i -e '/^set(wasmfonts_resource_files/,/^)$/d' \
+            -e '/^qt_internal_add_resource(QWasmIntegrationPlugin "wasmfonts"/,/^)$/d' \
+            "$src/src/plugins/platforms/wasm/CMakeLists.txt"
+        ! grep -q wasmfonts "$src/src/plugins/platforms/wasm/CMakeLists.txt" ||
+            { echo "cross-qt: Qt's embedded fonts could not be left out" >&2; exit 1; }
+    fi
     cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$prefix" "${opts[@]}" >&2
     cmake --build "$work/build" -j "$jobs" >&2
     DESTDIR="$work/stage" cmake --install "$work/build" >/dev/null

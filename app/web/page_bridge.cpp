@@ -3,6 +3,8 @@
 #include "ui/toolkit/form_registry.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,6 +28,12 @@ namespace {
 EM_JS(void, vintalem_game_over_js, (), {
     if (typeof window.vintalemGameOver === "function")
         window.vintalemGameOver();
+});
+
+// The page draws the windows' title bars itself; it is given the faces the game draws with.
+EM_JS(void, vintalem_screen_ready_js, (const char* regular, int regularSize, const char* bold, int boldSize), {
+    if (typeof window.vintalemScreenReady === "function")
+        window.vintalemScreenReady(HEAPU8.slice(regular, regular + regularSize), HEAPU8.slice(bold, bold + boldSize));
 });
 
 QJsonArray rectOf(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
@@ -88,6 +96,19 @@ std::string state()
 }
 
 }  // namespace
+
+void giveFacesToPage()
+{
+    QByteArray regular, bold;
+    const QDir fonts(QStringLiteral(":/vintalem/fonts"));
+    for (const QString& name : fonts.entryList(QDir::Files)) {
+        QFile file(fonts.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        (name.contains(QLatin1String("Bold")) ? bold : regular) = file.readAll();
+    }
+    vintalem_screen_ready_js(regular.constData(), int(regular.size()), bold.constData(), int(bold.size()));
+}
 
 void tellPageWhenOver(ui::FormRegistry& forms)
 {
