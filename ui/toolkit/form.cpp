@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vintalem::ui {
@@ -25,6 +26,10 @@ Form::Form(const QString& name, const QString& caption, int clientWidthTwips, in
     client_->setObjectName(QStringLiteral("client"));
     client_->setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
     layout_->addWidget(client_);
+#ifdef Q_OS_WASM
+    // A fixed window has nothing to grow into: the page's title bar offers no maximize button.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+#endif
 }
 
 Form::~Form() = default;
@@ -45,7 +50,20 @@ void Form::setVisible(bool visible)
 {
     if (visible)
         setWindowState(windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
+    const QPoint placed = pos();
+    const bool shown = visible && !isVisible();
     QWidget::setVisible(visible);
+    // The page measures a window's frame only once it shows it; the frame goes where it was placed.
+    if (shown && frameGeometry().topLeft() != placed)
+        move(placed);
+}
+
+void Form::changeEvent(QEvent* event)
+{
+    // A double click on the page's title bar still maximizes; the window goes back at once.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized)))
+        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized)); });
+    QWidget::changeEvent(event);
 }
 #endif
 

@@ -38,6 +38,9 @@ public:
 #endif
 
 protected:
+#ifdef Q_OS_WASM
+    void changeEvent(QEvent* event) override;
+#endif
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
