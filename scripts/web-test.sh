@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The browser test: builds the page (scripts/web.sh) and the desktop reference, then plays one
-# game in headless Chromium at 1366 x 768 (with the load-time and size measurements) and at
-# 1920 x 1080, comparing every state with the desktop's pictures. Pictures go to
+# The browser test: builds the page (scripts/web.sh; --built: it is built already) and the desktop
+# reference, then plays in headless Chromium: one game at 1366 x 768 (with the load, size,
+# offline and update measurements), one at 1920 x 1080 with no WebGL, and one by touch alone on a
+# 1024 x 768 tablet, comparing every state with the desktop's pictures. Pictures go to
 # build-wasm/web-test/. Exits non-zero on any failure; the last line sums up.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -9,19 +10,25 @@ out=build-wasm/web-test
 fail() { echo "web: $1"; echo "web: 0 passed, 1 failed"; exit 1; }
 
 scripts/setup.sh chromium chromium-driver python3-selenium imagemagick || fail "could not install the browser"
-timeout 3600 scripts/web.sh build-wasm/web || fail "the page did not build"
+if [ "${1:-}" != --built ]; then
+    timeout 3600 scripts/web.sh build-wasm/web || fail "the page did not build"
+fi
+[ -f build-wasm/web/vintalem.wasm ] || fail "there is no page in build-wasm/web"
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 timeout 900 cmake --build build -j "${JOBS:-$(nproc)}" --target vintalem_web_reference >/dev/null \
     || fail "the desktop reference did not build"
 
 rm -rf "$out"
 passed=0 failed=0
-for size in 1366x768 1920x1080; do
-    extra=()
-    [ "$size" = 1366x768 ] && extra=(--measure)
+for size in 1366x768 1920x1080 1024x768; do
+    case $size in
+    1366x768) extra=(--measure) ;;
+    1920x1080) extra=(--no-webgl) ;;
+    1024x768) extra=(--tablet) ;;
+    esac
     log="$out/$size.log"
     mkdir -p "$out/$size"
-    QT_QPA_PLATFORM=offscreen timeout 300 /usr/bin/python3 tests/web/web_test.py build-wasm/web \
+    QT_QPA_PLATFORM=offscreen timeout 420 /usr/bin/python3 tests/web/web_test.py build-wasm/web \
         build/tools/vintalem_web_reference "$out/$size" --width "${size%x*}" --height "${size#*x}" "${extra[@]}" \
         2>&1 | sed "s/^web:/$size:/" | tee "$log"
     line=$(grep -E "^$size: [0-9]+ passed, [0-9]+ failed$" "$log" | tail -n1)
