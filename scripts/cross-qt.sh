@@ -19,7 +19,7 @@ common=(
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
 )
-# Nothing the game never shows.
+# Nothing the game never shows, in the page, whose weight pupils wait for.
 unused=(
     -DFEATURE_vulkan=OFF -DFEATURE_mimetype_database=OFF
     -DFEATURE_sharedmemory=OFF -DFEATURE_systemsemaphore=OFF -DFEATURE_textmarkdownreader=OFF
@@ -38,9 +38,10 @@ case $target in
 windows)
     compiler="mingw-$(x86_64-w64-mingw32-g++-posix -dumpfullversion)"
     # Debian's source lacks wintab.h. Direct2D stays: in 6.4 the platform plugin's DirectWrite
-    # font database is only built with it. The widgets are drawn in software: no OpenGL.
+    # font database is only built with it; so does OpenGL, without which 6.4's plugin does not
+    # compile.
     opts=("${common[@]}" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-x86_64.cmake"
-          -DFEATURE_tabletevent=OFF -DFEATURE_style_windowsvista=OFF -DFEATURE_opengl=OFF "${unused[@]}")
+          -DFEATURE_tabletevent=OFF -DFEATURE_style_windowsvista=OFF)
     ;;
 wasm)
     # Emscripten's tools need Debian's node modules.

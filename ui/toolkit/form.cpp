@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 #include <QVBoxLayout>
 
 namespace vintalem::ui {
@@ -53,9 +54,19 @@ void Form::setVisible(bool visible)
     const QPoint placed = pos();
     const bool shown = visible && !isVisible();
     QWidget::setVisible(visible);
-    // The page measures a window's frame only once it shows it; the frame goes where it was placed.
-    if (shown && frameGeometry().topLeft() != placed)
-        move(placed);
+    // The page measures a window's frame only once it shows it, and tells Qt a moment later:
+    // the frame goes where it was placed.
+    if (!shown)
+        return;
+    const auto keep = [this, placed] {
+        // Asked of the page itself: the widget's own idea of its frame may be a stale zero.
+        const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+        const QPoint client = placed + QPoint(frame.left(), frame.top());
+        if (geometry().topLeft() != client)
+            setGeometry(QRect(client, size()));
+    };
+    keep();
+    QTimer::singleShot(0, this, keep);
 }
 
 void Form::changeEvent(QEvent* event)
