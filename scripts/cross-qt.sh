@@ -19,21 +19,6 @@ common=(
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
 )
-# Nothing the game never shows, in the page, whose weight pupils wait for.
-unused=(
-    -DFEATURE_vulkan=OFF -DFEATURE_mimetype_database=OFF
-    -DFEATURE_sharedmemory=OFF -DFEATURE_systemsemaphore=OFF -DFEATURE_textmarkdownreader=OFF
-    -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF -DFEATURE_pdf=OFF
-    -DFEATURE_movie=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
-    -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF -DFEATURE_graphicsview=OFF
-    -DFEATURE_mdiarea=OFF -DFEATURE_dockwidget=OFF -DFEATURE_calendarwidget=OFF
-    -DFEATURE_datetimeedit=OFF -DFEATURE_colordialog=OFF -DFEATURE_filedialog=OFF
-    -DFEATURE_fontdialog=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_inputdialog=OFF
-    -DFEATURE_progressdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF
-    -DFEATURE_undoview=OFF -DFEATURE_columnview=OFF -DFEATURE_keysequenceedit=OFF
-    -DFEATURE_lcdnumber=OFF -DFEATURE_dial=OFF -DFEATURE_splashscreen=OFF
-    -DFEATURE_commandlinkbutton=OFF -DFEATURE_toolbox=OFF
-)
 case $target in
 windows)
     compiler="mingw-$(x86_64-w64-mingw32-g++-posix -dumpfullversion)"
@@ -60,19 +45,34 @@ wasm)
         export EMSDK
     fi
     compiler="emcc-$(emcc -dumpversion 2>/dev/null)"
-    # Smaller code over faster code: the page's size is what pupils wait for.
-    # Smaller still: the widgets, models and tests a page of this game has no use for, and
+    # Smaller code over faster code: the page's size is what pupils wait for. Without the
+    # widgets, dialogs, models, formats and tests a page of this game has no use for, and
     # HarfBuzz, whose shaping Italian does not need (Qt then lays out and kerns with FreeType).
+    unused=(
+        -DFEATURE_vulkan=OFF -DFEATURE_mimetype_database=OFF -DFEATURE_sharedmemory=OFF
+        -DFEATURE_systemsemaphore=OFF -DFEATURE_textmarkdownreader=OFF
+        -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF -DFEATURE_pdf=OFF
+        -DFEATURE_movie=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
+        -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF -DFEATURE_graphicsview=OFF
+        -DFEATURE_mdiarea=OFF -DFEATURE_dockwidget=OFF -DFEATURE_calendarwidget=OFF
+        -DFEATURE_datetimeedit=OFF -DFEATURE_colordialog=OFF -DFEATURE_filedialog=OFF
+        -DFEATURE_fontdialog=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_inputdialog=OFF
+        -DFEATURE_progressdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF
+        -DFEATURE_undoview=OFF -DFEATURE_columnview=OFF -DFEATURE_keysequenceedit=OFF
+        -DFEATURE_lcdnumber=OFF -DFEATURE_dial=OFF -DFEATURE_splashscreen=OFF
+        -DFEATURE_commandlinkbutton=OFF -DFEATURE_toolbox=OFF -DFEATURE_testlib=OFF
+        -DFEATURE_style_stylesheet=OFF -DFEATURE_combobox=OFF -DFEATURE_completer=OFF
+        -DFEATURE_treewidget=OFF -DFEATURE_treeview=OFF -DFEATURE_tablewidget=OFF
+        -DFEATURE_tableview=OFF -DFEATURE_datawidgetmapper=OFF -DFEATURE_tabwidget=OFF
+        -DFEATURE_tabbar=OFF -DFEATURE_mainwindow=OFF -DFEATURE_toolbar=OFF -DFEATURE_spinbox=OFF
+        -DFEATURE_splitter=OFF -DFEATURE_scroller=OFF -DFEATURE_undostack=OFF
+        -DFEATURE_undocommand=OFF -DFEATURE_undogroup=OFF -DFEATURE_textbrowser=OFF
+        -DFEATURE_syntaxhighlighter=OFF -DFEATURE_statusbar=OFF -DFEATURE_statustip=OFF
+        -DFEATURE_whatsthis=OFF -DFEATURE_sortfilterproxymodel=OFF -DFEATURE_standarditemmodel=OFF
+        -DFEATURE_harfbuzz=OFF
+    )
     opts=("${common[@]}" -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DFEATURE_thread=OFF
-          -DFEATURE_optimize_size=ON "${unused[@]}" -DFEATURE_testlib=OFF
-          -DFEATURE_style_stylesheet=OFF -DFEATURE_combobox=OFF -DFEATURE_completer=OFF
-          -DFEATURE_treewidget=OFF -DFEATURE_treeview=OFF -DFEATURE_tablewidget=OFF -DFEATURE_tableview=OFF
-          -DFEATURE_datawidgetmapper=OFF -DFEATURE_tabwidget=OFF -DFEATURE_tabbar=OFF
-          -DFEATURE_mainwindow=OFF -DFEATURE_toolbar=OFF -DFEATURE_spinbox=OFF -DFEATURE_splitter=OFF
-          -DFEATURE_scroller=OFF -DFEATURE_undostack=OFF -DFEATURE_undocommand=OFF -DFEATURE_undogroup=OFF
-          -DFEATURE_textbrowser=OFF -DFEATURE_syntaxhighlighter=OFF -DFEATURE_statusbar=OFF
-          -DFEATURE_statustip=OFF -DFEATURE_whatsthis=OFF -DFEATURE_sortfilterproxymodel=OFF
-          -DFEATURE_standarditemmodel=OFF -DFEATURE_harfbuzz=OFF
+          -DFEATURE_optimize_size=ON "${unused[@]}"
           -DCMAKE_TOOLCHAIN_FILE="$EMSDK/upstream/emscripten/cmake/Modules/Platform/Emscripten.cmake")
     # The game carries and draws its own face: Qt's embedded fonts would only weigh.
     patches=(no-wasm-fonts)
