@@ -19,14 +19,47 @@ common=(
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
 )
+# Without the widgets, dialogs, models and formats the game has no use for: a smaller program
+# and a shorter build. The page also leaves out the tests and HarfBuzz, whose shaping Italian does
+# not need (Qt then lays out and kerns with FreeType); Windows keeps both, for its suite and its
+# DirectWrite text.
+unused=(
+    -DFEATURE_vulkan=OFF -DFEATURE_mimetype_database=OFF -DFEATURE_sharedmemory=OFF
+    -DFEATURE_systemsemaphore=OFF -DFEATURE_textmarkdownreader=OFF
+    -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF -DFEATURE_pdf=OFF
+    -DFEATURE_movie=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
+    -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF -DFEATURE_graphicsview=OFF
+    -DFEATURE_mdiarea=OFF -DFEATURE_dockwidget=OFF -DFEATURE_calendarwidget=OFF
+    -DFEATURE_datetimeedit=OFF -DFEATURE_colordialog=OFF -DFEATURE_filedialog=OFF
+    -DFEATURE_fontdialog=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_inputdialog=OFF
+    -DFEATURE_progressdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF
+    -DFEATURE_undoview=OFF -DFEATURE_columnview=OFF -DFEATURE_keysequenceedit=OFF
+    -DFEATURE_lcdnumber=OFF -DFEATURE_dial=OFF -DFEATURE_splashscreen=OFF
+    -DFEATURE_commandlinkbutton=OFF -DFEATURE_toolbox=OFF -DFEATURE_testlib=OFF
+    -DFEATURE_style_stylesheet=OFF -DFEATURE_combobox=OFF -DFEATURE_completer=OFF
+    -DFEATURE_treewidget=OFF -DFEATURE_treeview=OFF -DFEATURE_tablewidget=OFF
+    -DFEATURE_tableview=OFF -DFEATURE_datawidgetmapper=OFF -DFEATURE_tabwidget=OFF
+    -DFEATURE_tabbar=OFF -DFEATURE_mainwindow=OFF -DFEATURE_toolbar=OFF -DFEATURE_spinbox=OFF
+    -DFEATURE_splitter=OFF -DFEATURE_scroller=OFF -DFEATURE_undostack=OFF
+    -DFEATURE_undocommand=OFF -DFEATURE_undogroup=OFF -DFEATURE_textbrowser=OFF
+    -DFEATURE_syntaxhighlighter=OFF -DFEATURE_statusbar=OFF -DFEATURE_statustip=OFF
+    -DFEATURE_whatsthis=OFF -DFEATURE_sortfilterproxymodel=OFF -DFEATURE_standarditemmodel=OFF
+    -DFEATURE_harfbuzz=OFF
+)
 case $target in
 windows)
     compiler="mingw-$(x86_64-w64-mingw32-g++-posix -dumpfullversion)"
     # Debian's source lacks wintab.h. Direct2D stays: in 6.4 the platform plugin's DirectWrite
     # font database is only built with it; so does OpenGL, without which 6.4's plugin does not
-    # compile.
+    # compile. Direct2D 1.1 goes: it only adds a second copy of the platform plugin. 6.4's
+    # Widgets cannot leave the tool bar and main window out (a file includes QToolBar unguarded).
+    keep=()
+    for opt in "${unused[@]}"; do
+        case $opt in -DFEATURE_testlib=*|-DFEATURE_harfbuzz=*|-DFEATURE_toolbar=*|-DFEATURE_mainwindow=*) ;; *) keep+=("$opt") ;; esac
+    done
     opts=("${common[@]}" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-x86_64.cmake"
-          -DFEATURE_tabletevent=OFF -DFEATURE_style_windowsvista=OFF)
+          -DFEATURE_tabletevent=OFF -DFEATURE_style_windowsvista=OFF -DFEATURE_direct2d1_1=OFF
+          -DFEATURE_optimize_size=ON "${keep[@]}")
     ;;
 wasm)
     # Emscripten's tools need Debian's node modules.
@@ -45,32 +78,6 @@ wasm)
         export EMSDK
     fi
     compiler="emcc-$(emcc -dumpversion 2>/dev/null)"
-    # Smaller code over faster code: the page's size is what pupils wait for. Without the
-    # widgets, dialogs, models, formats and tests a page of this game has no use for, and
-    # HarfBuzz, whose shaping Italian does not need (Qt then lays out and kerns with FreeType).
-    unused=(
-        -DFEATURE_vulkan=OFF -DFEATURE_mimetype_database=OFF -DFEATURE_sharedmemory=OFF
-        -DFEATURE_systemsemaphore=OFF -DFEATURE_textmarkdownreader=OFF
-        -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF -DFEATURE_pdf=OFF
-        -DFEATURE_movie=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
-        -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF -DFEATURE_graphicsview=OFF
-        -DFEATURE_mdiarea=OFF -DFEATURE_dockwidget=OFF -DFEATURE_calendarwidget=OFF
-        -DFEATURE_datetimeedit=OFF -DFEATURE_colordialog=OFF -DFEATURE_filedialog=OFF
-        -DFEATURE_fontdialog=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_inputdialog=OFF
-        -DFEATURE_progressdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF
-        -DFEATURE_undoview=OFF -DFEATURE_columnview=OFF -DFEATURE_keysequenceedit=OFF
-        -DFEATURE_lcdnumber=OFF -DFEATURE_dial=OFF -DFEATURE_splashscreen=OFF
-        -DFEATURE_commandlinkbutton=OFF -DFEATURE_toolbox=OFF -DFEATURE_testlib=OFF
-        -DFEATURE_style_stylesheet=OFF -DFEATURE_combobox=OFF -DFEATURE_completer=OFF
-        -DFEATURE_treewidget=OFF -DFEATURE_treeview=OFF -DFEATURE_tablewidget=OFF
-        -DFEATURE_tableview=OFF -DFEATURE_datawidgetmapper=OFF -DFEATURE_tabwidget=OFF
-        -DFEATURE_tabbar=OFF -DFEATURE_mainwindow=OFF -DFEATURE_toolbar=OFF -DFEATURE_spinbox=OFF
-        -DFEATURE_splitter=OFF -DFEATURE_scroller=OFF -DFEATURE_undostack=OFF
-        -DFEATURE_undocommand=OFF -DFEATURE_undogroup=OFF -DFEATURE_textbrowser=OFF
-        -DFEATURE_syntaxhighlighter=OFF -DFEATURE_statusbar=OFF -DFEATURE_statustip=OFF
-        -DFEATURE_whatsthis=OFF -DFEATURE_sortfilterproxymodel=OFF -DFEATURE_standarditemmodel=OFF
-        -DFEATURE_harfbuzz=OFF
-    )
     opts=("${common[@]}" -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DFEATURE_thread=OFF
           -DFEATURE_optimize_size=ON "${unused[@]}"
           -DCMAKE_TOOLCHAIN_FILE="$EMSDK/upstream/emscripten/cmake/Modules/Platform/Emscripten.cmake")
