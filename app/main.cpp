@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #ifdef Q_OS_WASM
+#include "web/page_accessibility.h"
 #include "web/page_bridge.h"
 #endif
 
@@ -26,6 +27,7 @@ int main(int argc, char* argv[])
                      Qt::QueuedConnection);
 #ifdef Q_OS_WASM
     vintalem::web::giveFacesToPage();
+    vintalem::web::mirrorAccessibilityInPage();
     vintalem::web::tellPageWhenOver(toolkit.forms());
 #endif
 

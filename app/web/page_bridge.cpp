@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,11 +87,13 @@ std::string state()
             widgets.insert(window->objectName() + u'/' + name, widget);
         }
     }
-    const QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = QApplication::focusWidget();
+    QAccessibleInterface* focusObject = focus ? QAccessible::queryAccessibleInterface(focus) : nullptr;
     const QJsonObject all{
         {QStringLiteral("windows"), windows},
         {QStringLiteral("widgets"), widgets},
         {QStringLiteral("focus"), focus ? nameOf(focus) : QString()},
+        {QStringLiteral("focusName"), focusObject ? focusObject->text(QAccessible::Name) : QString()},
     };
     return QJsonDocument(all).toJson(QJsonDocument::Compact).toStdString();
 }

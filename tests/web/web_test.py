@@ -5,7 +5,7 @@ compares each state's pictures with the desktop build's (tools/web_reference.cpp
 web_test.py FOLDER REFERENCE_TOOL OUTPUT_FOLDER [--width W --height H]
 The page's own read-only hook (vintalemState) says where the windows are and what they hold;
 the pictures back every check."""
-import argparse, functools, http.server, json, os, shutil, statistics, subprocess, sys, threading, time
+import argparse, functools, http.server, json, os, re, shutil, statistics, subprocess, sys, threading, time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -71,6 +71,46 @@ FOCUSED = """
 let a = document.activeElement;
 while (a && a.shadowRoot && a.shadowRoot.activeElement) a = a.shadowRoot.activeElement;
 return a ? {tag: a.tagName, editable: a.tagName === 'INPUT' || a.tagName === 'TEXTAREA' || a.isContentEditable} : null;"""
+
+
+def ax(d):
+    """What Chromium tells a screen reader: every node it exposes, with its states."""
+    d.execute_cdp_cmd("Accessibility.enable", {})
+    raw = d.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+    by_id = {n["nodeId"]: n for n in raw}
+
+    def text(n):  # what a live region holds
+        own = n["name"]["value"] if n.get("role", {}).get("value") == "StaticText" else ""
+        return own + "".join(text(by_id[c]) for c in n.get("childIds", []) if c in by_id)
+    nodes = []
+    for n in raw:
+        if n.get("ignored"):
+            continue
+        node = {k: n.get(k, {}).get("value") for k in ("role", "name", "value", "description")}
+        node.update({q["name"]: q["value"].get("value") for q in n.get("properties", [])})
+        if node["role"] == "status":
+            node["text"] = text(n)
+        nodes.append(node)
+    return nodes
+
+
+def ax_check(p, s, what):
+    """The page's tree against the game: each window not blocked as a region or dialog named by
+    its caption, nothing of a blocked one, the focus on the game's focused object, no English."""
+    nodes = ax(p.d)
+    roles = ("region", "dialog", "alertdialog")
+    modal = [w for w in s["windows"] if w["modal"]]
+    shown = sorted(w["title"] for w in modal or s["windows"] if w["enabled"] and w["name"] not in ("mnuFile", "forminfo"))
+    named = sorted(n["name"] for n in nodes if n["role"] in roles)
+    focused = [n["name"] for n in nodes if n.get("focused") and n["role"] != "RootWebArea"]
+    check(f"{what}: the page's tree has the windows, the game's focus and no English button",
+          named == shown and focused == [s["focusName"]] and not any(n["name"] == "Enable Screen Reader" for n in nodes),
+          f"windows {named} for {shown}, focus {focused} for {s['focusName']!r}")
+    return nodes
+
+
+def ax_find(nodes, role, name=None):
+    return [n for n in nodes if n["role"] == role and (name is None or (n["name"] or "").startswith(name))]
 
 
 class Page:
@@ -192,6 +232,15 @@ def play(page, width, height):
     s = p.wait("the window back", lambda s: p.window(s, "zuvo")["frame"] == main["frame"], timeout=5)
     check("a window moves by its title bar and a double click does not maximize it", bool(moved and s))
     p.compare("start", s, "zuvo", "Atab")
+    t = ax_check(p, s, "start")
+    dna = [n for i in range(20) for n in ax_find(t, "textbox", f"Codone di DNA {i + 1}") if n["name"] == f"Codone di DNA {i + 1}"]
+    rna = [n for n in ax_find(t, "textbox", "Codone di RNA ") if n.get("readonly")]
+    check("the page reads the 20 codon boxes with their codons, the 20 RNA boxes read-only, the buttons, the list and the grid",
+          [n["value"] for n in dna] == codons and not any(n.get("readonly") for n in dna) and len(rna) == 20
+          and ax_find(t, "button", "Codifica proteina") and ax_find(t, "button", "Cambia sequenza")
+          and len(ax_find(t, "option")) >= 20 and ax_find(t, "listbox", "Aminoacido")
+          and len([n for n in ax_find(t, "button") if re.fullmatch(r"[acgu]{3}: \w+", n["name"] or "")]) == 64,
+          f"{len(dna)} codon boxes, {len(rna)} RNA boxes, {len(ax_find(t, 'option'))} options")
 
     # An incomplete codon: the first message box, which blocks the game until its button.
     p.click(p.rect(s, "zuvo/nt(5)"))
@@ -202,6 +251,9 @@ def play(page, width, height):
     s = p.wait("the incomplete-codon message", lambda s: p.window(s, "box"))
     check("incomplete-codon text", "tre nucleotidi" in s["widgets"].get("/qt_msgbox_label", {}).get("text", ""))
     p.compare("incomplete-codon", s, "box", "zuvo")
+    t = ax_check(p, s, "incomplete-codon message")
+    check("the message box is a modal alert with its text", any(n.get("modal") and "tre nucleotidi" in (n["description"] or "")
+                                                                 for n in ax_find(t, "alertdialog")))
     p.click(p.rect(s, "zuvo/ChnSeq"))  # blocked: the strand stays
     s = p.wait("the message still up", lambda s: p.window(s, "box"))
     check("the message blocks the main window", s["widgets"]["zuvo/nt(0)"]["text"] == codons[0]
@@ -237,6 +289,16 @@ def play(page, width, height):
     s = p.wait("the run finished", lambda s: not p.window(s, "box") and p.window(s, "mutazioni"))
     check("the run went on: the protein is drawn", s["widgets"]["zuvo/naame(0)"]["text"] == "Met")
     p.compare("coded", s, "zuvo", "mutazioni")
+    t = ax_check(p, s, "coded")
+    glyphs = {n["name"] for n in ax_find(t, "button", "Aminoacido ")}
+    codes = [s["widgets"][f"zuvo/naame({i})"]["text"] for i in range(20)]
+    check("each glyph reads its slot, Italian name and code; the changed codons, what they coded; the new codons read",
+          all(any(g.startswith(f"Aminoacido {i + 1}: ") and g.endswith(c) for g in glyphs) for i, c in enumerate(codes) if c)
+          and all(any(g.startswith(f"Aminoacido sostituito {i + 1}: ") and g.endswith(o) for g in glyphs)
+                  for i, o in ((i, s["widgets"].get(f"zuvo/OldAaName({i})", {}).get("text", "")) for i in range(20)) if o)
+          and any(s["widgets"].get(f"zuvo/OldAaName({i})", {}).get("text", "") for i in range(20))
+          and [n["value"] for n in ax_find(t, "textbox", "Codone di DNA 4")][:1] == [mutation],
+          str(sorted(glyphs))[:600])
 
     # A glyph brings the codon table up on its amino acid.
     p.click(p.rect(s, "zuvo/AA(3)"))
@@ -244,6 +306,11 @@ def play(page, width, height):
     code = s["widgets"]["zuvo/naame(3)"]["text"]
     s = p.wait("the look-up", lambda s: s["widgets"].get("Atab/AaList", {}).get("text"))
     p.compare("look-up-" + code, s, "Atab")
+    t = ax_find(ax(p.d), "button")
+    check("the look-up reads: the amino acid selected in the list, its codons highlighted in the grid",
+          [n["name"] for n in ax(p.d) if n["role"] == "option" and n.get("selected")] == [s["widgets"]["Atab/AaList"]["text"]]
+          and all(n["name"].endswith(": " + code) == (n["description"] == "evidenziato")
+                  for n in t if re.fullmatch(r"[acgu]{3}: \w+", n["name"] or "")))
 
     # The about window, from the menu, blocks the other windows until "Ok".
     p.click(p.rect(s, "zuvo/menu:&?"))
@@ -253,6 +320,8 @@ def play(page, width, height):
     s = p.wait("the about window", lambda s: p.window(s, "Information"))
     check("the about window disables the others", not p.window(s, "zuvo")["enabled"] and not p.window(s, "Atab")["enabled"])
     p.compare("about", s, "Information")
+    t = ax_check(p, s, "about")
+    check("the about window is a modal dialog", any(n.get("modal") for n in ax_find(t, "dialog")))
     p.click(p.rect(s, "zuvo/ChnSeq"))
     s = p.wait("the about window still up", lambda s: p.window(s, "Information"))
     check("clicks on the main window do nothing", s["widgets"]["zuvo/nt(3)"]["text"] == mutation)
@@ -283,10 +352,16 @@ def play(page, width, height):
     # comes for 2 seconds while the page stays live.
     codons = [s["widgets"][f"zuvo/nt({i})"]["text"] for i in range(20)]
     slot = next(i for i in range(1, 19) if codons[i][:2] in ("cg", "cc", "gg", "tg", "ca", "ag", "ga", "gc"))
+    t = ax_check(p, s, "a new strand")
+    check("a new strand reads", [n["value"] for i in range(20) for n in ax_find(t, "textbox", f"Codone di DNA {i + 1}")
+                                 if n["name"] == f"Codone di DNA {i + 1}"] == codons)
+    p.d.execute_script(ANNOUNCED)
     p.click(p.rect(s, f"zuvo/nt({slot})"))
     p.keys(Keys.END, Keys.BACKSPACE, "c" if codons[slot][2] == "a" else "a")
     p.click(p.rect(s, "zuvo/CodProt"))
     s = p.wait("the silent-mutation note", lambda s: "zuvo/Label15" in s["widgets"])
+    live = [n for n in ax(p.d) if n["role"] == "status" and n["text"]]
+    check("the note is in a live region", [n["text"] for n in live] == [s["widgets"]["zuvo/Label15"]["text"]], str(live))
     note, shots = p.rect(s, "zuvo/Label15"), [os.path.join(p.out, f) for f in ("98-note.png", "98-note-gone.png")]
     p.d.save_screenshot(shots[0])
     p.click(p.rect(s, "zuvo/nt(1)"))
@@ -297,6 +372,18 @@ def play(page, width, height):
     ink = [float(subprocess.check_output(["convert", f, "-crop", "{2}x{3}+{0}+{1}".format(*note), "-format",
                                           "%[fx:standard_deviation]", "info:"])) for f in shots]
     check("the note is drawn, then cleared", ink[0] > 2 * ink[1], f"contrast {ink[0]:.3f}, then {ink[1]:.3f}")
+    said = p.d.execute_script("return vintalemAnnounced")
+    check("the note is announced once", len(said) == 1, str(said))
+
+
+# What the page's live regions announce: each text they take.
+ANNOUNCED = """
+window.vintalemAnnounced = [];
+const root = document.querySelector('#qt-shadow-container').shadowRoot;
+new MutationObserver(() => {
+  for (const r of root.querySelectorAll('[aria-live]')) if (r.textContent && r.textContent !== r.vintalemSaid) vintalemAnnounced.push(r.vintalemSaid = r.textContent);
+  for (const r of root.querySelectorAll('[aria-live]')) if (!r.textContent) r.vintalemSaid = '';
+}).observe(root, {subtree: true, childList: true, characterData: true});"""
 
 
 FIRST_FRAME = """
@@ -445,7 +532,11 @@ class Touch:
 
 BLURS = """
 window.vintalemBlurs = 0;
-document.addEventListener('focusout', e => { if (e.composedPath()[0].tagName === 'INPUT') vintalemBlurs++; }, true);"""
+document.addEventListener('focusout', () => setTimeout(() => {
+  let a = document.activeElement;
+  while (a && a.shadowRoot && a.shadowRoot.activeElement) a = a.shadowRoot.activeElement;
+  if (!a || a.tagName !== 'INPUT') vintalemBlurs++;
+}), true);"""
 
 
 def tablet(page):

@@ -1,0 +1,178 @@
+// The page's elements for the game's accessible objects: one element per object, inside its
+// window's accessibility container (behind the canvas, transparent, placed over what it stands
+// for), made, updated and removed as the game changes. The keyboard stays the game's: keys on
+// these elements reach the window's own handlers, and text typed or composed into a codon box's
+// element goes through the same input path as Qt's hidden input, so through the box's own rule.
+addToLibrary({
+  vintalem_a11y_apply__deps: ['$UTF8ToString'],
+  vintalem_a11y_apply: (json) => {
+    const mirror = Module.vintalemMirror ??= (() => {
+      const nodes = new Map();   // id -> element
+      const notes = new Map();   // window id -> {element, text}
+      let focusId = 0, focused = null, programmatic = false, retries = 0, watching = null;
+      const shadow = () => document.querySelector('#qt-shadow-container')?.shadowRoot;
+      const deepActive = () => {
+        let a = document.activeElement;
+        while (a && a.shadowRoot && a.shadowRoot.activeElement) a = a.shadowRoot.activeElement;
+        return a;
+      };
+      const attr = (el, name, value) => {
+        if (value === undefined || value === null || value === false) {
+          if (el.hasAttribute(name)) el.removeAttribute(name);
+        } else if (el.getAttribute(name) !== String(value)) {
+          el.setAttribute(name, String(value));
+        }
+      };
+      // Qt's hidden input carries a soft keyboard's text; its focus goes to the element of the
+      // game's focused object instead, and it leaves the page's tab order and tree.
+      const qtInput = [...document.body.children].find((e) => e.tagName === 'INPUT' && e['data-qinputcontext'] !== undefined);
+      if (qtInput) {
+        qtInput.setAttribute('aria-hidden', 'true');
+        qtInput.tabIndex = -1;
+        const focusOwn = HTMLElement.prototype.focus, blurOwn = HTMLElement.prototype.blur;
+        qtInput.focus = function () {
+          Module.vintalemA11ySync();
+          if (!nodes.get(focusId)) focusOwn.call(qtInput, {preventScroll: true});
+        };
+        qtInput.blur = function () {
+          const el = nodes.get(focusId);
+          if (el && deepActive() === el) el.blur(); else blurOwn.call(qtInput);
+        };
+      }
+      const typed = (el) => {
+        // Physical keys go to the game as keys; what one leaves behind (a key the box refused)
+        // must not arrive a second time as typed text.
+        let key = null;
+        el.addEventListener('keydown', (e) => {
+          if (e.isComposing || e.key === 'Unidentified' || e.key === 'Process') { e.stopPropagation(); return; }
+          key = e.key;
+        });
+        el.addEventListener('keyup', () => { key = null; });
+        el.addEventListener('beforeinput', (e) => {
+          if (!e.isComposing && e.inputType === 'insertText' && key !== null && e.data === key) e.preventDefault();
+        });
+        el['data-qinputcontext'] = qtInput?.['data-qinputcontext'];
+        // After the game has taken or refused the text, the element shows the box again.
+        el.addEventListener('input', (e) => {
+          Module.qtInputCallback(e);
+          if (!el.vintalemComposing) Module.vintalemA11ySync();
+        });
+        el.addEventListener('compositionstart', (e) => {
+          el.vintalemComposing = true;
+          Module.qtCompositionStartCallback(e);
+        });
+        el.addEventListener('compositionupdate', (e) => Module.qtCompositionUpdateCallback(e));
+        el.addEventListener('compositionend', (e) => {
+          el.vintalemComposing = false;
+          Module.qtCompositionEndCallback(e);
+          Module.vintalemA11ySync();
+        });
+        for (const name of ['autocomplete', 'autocorrect', 'autocapitalize']) el.setAttribute(name, 'off');
+        el.spellcheck = false;
+      };
+      const make = (n, tag) => {
+        const el = document.createElement(tag);
+        el.id = 'vintalem-a11y-' + n.id;
+        Object.assign(el.style, {position: 'absolute', margin: '0', padding: '0', border: '0', opacity: '0',
+                                 pointerEvents: 'none', overflow: 'hidden', boxSizing: 'border-box',
+                                 font: '1px sans-serif', resize: 'none'});
+        if (tag !== 'div') typed(el);
+        el.addEventListener('click', (e) => { e.preventDefault(); Module.vintalemA11yPress(n.id); });
+        el.addEventListener('focus', () => { if (!programmatic) Module.vintalemA11yFocus(n.id); });
+        return el;
+      };
+      const interactive = new Set(['button', 'checkbox', 'textbox', 'listbox', 'option', 'menuitem']);
+      const place = (n, parent, index, origin, seen) => {
+        const tag = n.role === 'textbox' ? (n.multiline ? 'textarea' : 'input') : 'div';
+        let el = nodes.get(n.id);
+        if (!el || el.tagName.toLowerCase() !== tag) {
+          el?.remove();
+          el = make(n, tag);
+          nodes.set(n.id, el);
+        }
+        seen.add(n.id);
+        const text = n.role === 'text';
+        attr(el, 'role', text || n.role === 'textbox' ? null : n.role);
+        attr(el, 'aria-label', text ? null : n.name);
+        attr(el, 'aria-description', n.description);
+        attr(el, 'aria-disabled', n.disabled && 'true');
+        attr(el, 'aria-selected', n.role === 'option' ? String(!!n.selected) : null);
+        attr(el, 'aria-checked', n.role === 'checkbox' ? String(!!n.checked) : null);
+        attr(el, 'aria-modal', (n.role === 'dialog' || n.role === 'alertdialog') && 'true');
+        if (interactive.has(n.role)) attr(el, 'tabindex', '-1');
+        if (text && el.textContent !== n.name) el.textContent = n.name;
+        if (tag !== 'div') {
+          el.readOnly = !!n.readonly;
+          attr(el, 'aria-readonly', n.readonly && 'true');
+          attr(el, 'aria-multiline', n.multiline && 'true');
+          // Never while a composition is open: that would cut it short.
+          if (el.value !== n.value && !el.vintalemComposing) el.value = n.value ?? '';
+        }
+        const [x, y, w, h] = n.rect;
+        const px = (v) => v + 'px';
+        Object.assign(el.style, {left: px(x - origin[0]), top: px(y - origin[1]), width: px(w), height: px(h)});
+        if (parent.children[index] !== el) parent.insertBefore(el, parent.children[index] ?? null);
+        (n.children ?? []).forEach((c, i) => place(c, el, i, n.rect, seen));
+      };
+      return {
+        apply(state) {
+          const root = shadow();
+          const seen = new Set();
+          // Qt gives a window's canvas the focus when it shows the window: the page's focus
+          // goes back to the element of the game's focused object.
+          if (root && watching !== root) {
+            watching = root;
+            root.addEventListener('focusin', (e) => {
+              const el = nodes.get(focusId);
+              if (e.target.tagName === 'CANVAS' && el?.isConnected && !el.closest('[inert]')) el.focus({preventScroll: true});
+            }, true);
+          }
+          for (const w of state.windows) {
+            const box = root?.getElementById('qt-window-' + w.win)?.querySelector('.qt-window-a11y-container');
+            if (!box) continue;
+            // Qt's own opt-in button, in English, is not wanted: this layer is always on.
+            for (const b of box.querySelectorAll(':scope > button')) b.hidden = true;
+            // The window's region carries its caption; the title bar's picture buttons say nothing.
+            box.closest('.qt-window')?.querySelector('.title-bar')?.setAttribute('aria-hidden', 'true');
+            box.inert = !!w.blocked;
+            place(w.root, box, 0, w.client, seen);
+            // The note, announced once as it appears.
+            let note = notes.get(w.win);
+            if (!note || !note.element.isConnected) {
+              const element = document.createElement('div');
+              element.setAttribute('role', 'status');
+              element.setAttribute('aria-live', 'polite');
+              Object.assign(element.style, {position: 'absolute', width: '1px', height: '1px', overflow: 'hidden',
+                                            clipPath: 'inset(50%)'});
+              box.appendChild(element);
+              notes.set(w.win, note = {element, text: ''});
+            }
+            if (note.text !== w.note) {
+              note.text = w.note;
+              note.element.textContent = w.note;
+            }
+          }
+          for (const [id, el] of nodes)
+            if (!seen.has(id)) { el.remove(); nodes.delete(id); }
+          for (const [win, note] of notes)
+            if (!note.element.isConnected) notes.delete(win);
+          focusId = state.focus;
+          const el = nodes.get(state.focus);
+          if (focused && focused !== el) attr(focused, 'aria-activedescendant', null);
+          focused = el;
+          if (!el) return;
+          attr(el, 'aria-activedescendant', state.active && nodes.has(state.active) ? 'vintalem-a11y-' + state.active : null);
+          if (deepActive() !== el) {
+            programmatic = true;
+            el.focus({preventScroll: true});
+            programmatic = false;
+          }
+          // Not yet focusable (its window still blocked while a message box goes): a few frames later.
+          if (deepActive() === el) retries = 0;
+          else if (retries++ < 30) requestAnimationFrame(() => Module.vintalemA11ySync());
+        },
+      };
+    })();
+    mirror.apply(JSON.parse(UTF8ToString(json)));
+  },
+});
