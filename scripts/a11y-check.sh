@@ -5,16 +5,28 @@
 #   scripts/a11y-check.sh                 the walk alone
 #   scripts/a11y-check.sh --orca FILE     with Orca running; FILE gets its debug log, whose
 #                                         "SPEECH OUTPUT" lines are what a pupil hears
+#   scripts/a11y-check.sh --browser [--orca FILE]
+#                                         the same pupil in the page (build-wasm/web), in
+#                                         Chromium with its accessibility on (scripts/a11y-walk-web.py)
 # Installs what is missing: xvfb, openbox, xdotool, python3-pyatspi, at-spi2-core, dbus (and
 # orca with speech-dispatcher for --orca). Fails where a promise is broken, or Orca does not say
 # a word it must.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-orca_log=
+orca_log= browser=
+if [ "${1:-}" = --browser ]; then browser=1; shift; fi
 if [ "${1:-}" = --orca ]; then orca_log=$(realpath -m "${2:?--orca needs a file}"); fi
-scripts/setup.sh openbox xdotool python3-pyatspi at-spi2-core dbus-daemon ${orca_log:+orca speech-dispatcher}
-[ -x build/vintalem ] || make build
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 ORCA_LOG="$orca_log"
+scripts/setup.sh openbox xdotool python3-pyatspi at-spi2-core dbus-daemon ${orca_log:+orca speech-dispatcher} \
+    ${browser:+chromium chromium-driver python3-selenium}
+if [ -n "$browser" ]; then
+    [ -f build-wasm/web/vintalem.wasm ] || scripts/web.sh
+    walk="/usr/bin/python3 -u scripts/a11y-walk-web.py build-wasm/web"
+else
+    [ -x build/vintalem ] || make build
+    walk="./build/vintalem & game=\$!; sleep 3; /usr/bin/python3 -u scripts/a11y-walk.py"
+fi
+# Chromium turns its accessibility on only when asked.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 ACCESSIBILITY_ENABLED=1 ORCA_LOG="$orca_log" WALK="$walk"
 export XDG_RUNTIME_DIR=$(mktemp -d) HOME=${orca_log:+$(mktemp -d)}${orca_log:-$HOME}
 if [ -n "$orca_log" ]; then
     # Speech goes to ALSA's null device: with no sound server, speech-dispatcher would wait for
@@ -30,11 +42,10 @@ xvfb-run -a -s "-screen 0 1366x768x24" dbus-run-session -- bash -c '
     openbox >/dev/null 2>&1 & wm=$!
     sleep 1
     if [ -n "$ORCA_LOG" ]; then orca --debug-file "$ORCA_LOG" -r >/dev/null 2>&1 & orca=$!; sleep 4; fi
-    ./build/vintalem & game=$!
-    sleep 3
+    game=
     status=0
-    /usr/bin/python3 -u scripts/a11y-walk.py || status=$?
-    kill $game 2>/dev/null || true
+    eval "$WALK" || status=$?
+    [ -z "$game" ] || kill $game 2>/dev/null || true
     kill ${orca:-} $wm $bus 2>/dev/null || true
     exit $status' || status=$?
 if [ -n "$orca_log" ]; then

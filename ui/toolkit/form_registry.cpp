@@ -2,6 +2,10 @@
 
 #include "placement.h"
 
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+
 namespace vintalem::ui {
 
 namespace {
@@ -65,11 +69,20 @@ Form* FormRegistry::show(const QString& name, bool activate)
 {
     Form* form = load(name);
     if (form) {
+        const QPointer<QWidget> active = QApplication::activeWindow();
         form->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
         form->show();
         form->raise();
         if (activate)
             form->activateWindow();
+#ifdef Q_OS_WASM
+        // The page activates a window it shows, asked or not: the keyboard goes back.
+        else if (active && active != form)
+            QTimer::singleShot(0, active, [active] {
+                if (active->isVisible() && active->isEnabled())
+                    active->activateWindow();
+            });
+#endif
     }
     return form;
 }
