@@ -360,6 +360,9 @@ def play(page, width, height):
     p.keys(Keys.END, Keys.BACKSPACE, "c" if codons[slot][2] == "a" else "a")
     p.click(p.rect(s, "zuvo/CodProt"))
     s = p.wait("the silent-mutation note", lambda s: "zuvo/Label15" in s["widgets"])
+    kept = p.state()
+    check("the explanation shown by the run leaves the keyboard on the button", kept["focus"] == "CodProt"
+          and p.window(kept, "zuvo")["active"], kept["focus"])
     live = [n for n in ax(p.d) if n["role"] == "status" and n["text"]]
     check("the note is in a live region", [n["text"] for n in live] == [s["widgets"]["zuvo/Label15"]["text"]], str(live))
     note, shots = p.rect(s, "zuvo/Label15"), [os.path.join(p.out, f) for f in ("98-note.png", "98-note-gone.png")]
