@@ -148,9 +148,12 @@ try:
     wait('the table closed', lambda s: not window(s, 'Tabella degli Aminoacidi'))
 
     print('the about window')
+    # The "?" menu from the menu bar, through "File": in the page Alt+? opens no menu.
     said = len(spoken())
-    key('alt+question')
-    wait('the menu', lambda s: window(s, '') or any(w['name'] == 'forminfo' for w in s['windows']), timeout=10)
+    key('alt+f')
+    wait('the File menu', lambda s: any(w['name'] == 'mnuFile' for w in s['windows']), timeout=10)
+    key('Right')
+    wait('the ? menu', lambda s: any(w['name'] == 'forminfo' for w in s['windows']), timeout=10)
     time.sleep(1)
     key('i')
     s = wait('the about window', lambda s: window(s, 'Informazioni sul programma'), timeout=10)
