@@ -8,6 +8,7 @@
 #ifdef Q_OS_WASM
 #include "web/page_accessibility.h"
 #include "web/page_bridge.h"
+#include "web/page_keys.h"
 #endif
 
 int main(int argc, char* argv[])
@@ -28,14 +29,13 @@ int main(int argc, char* argv[])
 #ifdef Q_OS_WASM
     vintalem::web::giveFacesToPage();
     vintalem::web::mirrorAccessibilityInPage();
+    vintalem::web::mendShiftedShortcuts();
     vintalem::web::tellPageWhenOver(toolkit.forms());
 #endif
 
-    Form* main = toolkit.forms().load(names::zuvo);
-    if (!main)
+    // Activated: the keyboard starts in the main window, not in the codon table shown before it.
+    if (!toolkit.forms().show(names::zuvo, true))
         return 1;
-    main->show();
-    main->activateWindow();  // the keyboard starts in the main window, not in the codon table shown before it
     const int status = QApplication::exec();
     // Unloaded forms wait for deferred deletion; finish it before the toolkit goes.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -70,9 +70,18 @@ Form* FormRegistry::show(const QString& name, bool activate)
     Form* form = load(name);
     if (form) {
         const QPointer<QWidget> active = QApplication::activeWindow();
+#ifdef Q_OS_WASM
+        const QPointer<QWidget> chosen = form->isVisible() ? nullptr : form->focusWidget();
+#endif
         form->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
         form->show();
         form->raise();
+#ifdef Q_OS_WASM
+        // The page maximizes a window before it shows it, activating it with its controls still
+        // hidden, and Qt then hands the focus on past the control the form chose: it goes back.
+        if (chosen && form->focusWidget() != chosen && chosen->isVisible())
+            chosen->setFocus(Qt::ActiveWindowFocusReason);
+#endif
         if (activate)
             form->activateWindow();
 #ifdef Q_OS_WASM
