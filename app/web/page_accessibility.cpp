@@ -94,12 +94,10 @@ public:
             });
         }
         qint64 focus = 0, active = 0;
-        if (QWidget* widget = QApplication::focusWidget()) {
-            if (QAccessibleInterface* object = QAccessible::queryAccessibleInterface(widget)) {
-                focus = QAccessible::uniqueId(object);
-                if (QAccessibleInterface* child = object->focusChild(); child && child != object)
-                    active = QAccessible::uniqueId(child);
-            }
+        if (QAccessibleInterface* object = focusedObject()) {
+            focus = QAccessible::uniqueId(object);
+            if (QAccessibleInterface* child = object->focusChild(); child && child != object)
+                active = QAccessible::uniqueId(child);
         }
         const QJsonObject all{{QStringLiteral("windows"), windows},
                               {QStringLiteral("focus"), focus},
@@ -151,8 +149,12 @@ private:
             description = object.text(QAccessible::Value);
         if (!description.isEmpty())
             node.insert(QStringLiteral("description"), description);
-        if (object.role() == QAccessible::EditableText)
+        if (object.role() == QAccessible::EditableText) {
             node.insert(QStringLiteral("value"), object.text(QAccessible::Value));
+            // The caret, so that a screen reader reads the letter or word it moves over.
+            if (QAccessibleTextInterface* text = object.textInterface())
+                node.insert(QStringLiteral("caret"), text->cursorPosition());
+        }
         if (object.role() == QAccessible::Notification)
             note = object.text(QAccessible::Name);
         flag("disabled", state.disabled);
@@ -210,6 +212,21 @@ void focus(unsigned id)
 }
 
 }  // namespace
+
+QAccessibleInterface* focusedObject()
+{
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        // An open menu has the keyboard but not the focus; what it reports is its highlighted item.
+        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(popup);
+        for (int i = 0, n = menu ? menu->childCount() : 0; i < n; ++i)
+            if (QAccessibleInterface* item = menu->child(i); item && item->state().focused)
+                return item;
+        return menu;
+    }
+    // A window with nothing to focus (how to play) has the focus itself.
+    QWidget* widget = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+}
 
 void mirrorAccessibilityInPage()
 {

@@ -81,7 +81,7 @@ addToLibrary({
         el.addEventListener('focus', () => { if (!programmatic) Module.vintalemA11yFocus(n.id); });
         return el;
       };
-      const interactive = new Set(['button', 'checkbox', 'textbox', 'listbox', 'option', 'menuitem']);
+      const interactive = new Set(['button', 'checkbox', 'textbox', 'listbox', 'option', 'menuitem', 'menubar']);
       const place = (n, parent, index, origin, seen) => {
         const tag = n.role === 'textbox' ? (n.multiline ? 'textarea' : 'input') : 'div';
         let el = nodes.get(n.id);
@@ -106,7 +106,11 @@ addToLibrary({
           attr(el, 'aria-readonly', n.readonly && 'true');
           attr(el, 'aria-multiline', n.multiline && 'true');
           // Never while a composition is open: that would cut it short.
-          if (el.value !== n.value && !el.vintalemComposing) el.value = n.value ?? '';
+          if (!el.vintalemComposing) {
+            if (el.value !== n.value) el.value = n.value ?? '';
+            if (n.caret !== undefined && (el.selectionStart !== n.caret || el.selectionEnd !== n.caret))
+              el.setSelectionRange(n.caret, n.caret);
+          }
         }
         const [x, y, w, h] = n.rect;
         const px = (v) => v + 'px';
@@ -159,8 +163,21 @@ addToLibrary({
           focusId = state.focus;
           const el = nodes.get(state.focus);
           if (focused && focused !== el) attr(focused, 'aria-activedescendant', null);
+          // The element that had the focus went with its window (a menu that closed): a screen
+          // reader then says nothing of the next focus unless it first meets that one's window.
+          const lost = focused && focused !== el && (!focused.isConnected || !focused.getClientRects().length);
           focused = el;
           if (!el) return;
+          const top = el.closest('.qt-window-a11y-container')?.children[0];
+          if (lost && top && top !== el) {
+            top.tabIndex = -1;
+            programmatic = true;
+            top.focus({preventScroll: true});
+            programmatic = false;
+            requestAnimationFrame(() => Module.vintalemA11ySync());
+            return;
+          }
+          if (el === top) el.tabIndex = -1;
           attr(el, 'aria-activedescendant', state.active && nodes.has(state.active) ? 'vintalem-a11y-' + state.active : null);
           if (deepActive() !== el) {
             programmatic = true;

@@ -1,5 +1,7 @@
 #include "page_bridge.h"
 
+#include "page_accessibility.h"
+
 #include "ui/toolkit/form_registry.h"
 
 #include <QApplication>
@@ -88,7 +90,7 @@ std::string state()
         }
     }
     QWidget* focus = QApplication::focusWidget();
-    QAccessibleInterface* focusObject = focus ? QAccessible::queryAccessibleInterface(focus) : nullptr;
+    QAccessibleInterface* focusObject = focusedObject();
     const QJsonObject all{
         {QStringLiteral("windows"), windows},
         {QStringLiteral("widgets"), widgets},
