@@ -204,6 +204,7 @@ def play(page, width, height):
     p.tell("strand " + "".join(codons))
     main, table = p.window(s, "zuvo"), p.window(s, "Atab")
     check("titles", main["title"] == "Vintalem" and table["title"] == "Tabella degli Aminoacidi")
+    check("the keyboard starts in the first codon box", s["focusName"] == "Codone di DNA 1", s["focusName"])
     fx, fy, fw, fh = main["frame"]
     tx, ty, tw, th = table["frame"]
     vw, vh = p.size  # the browser's own bars take some of the window's height
@@ -333,6 +334,21 @@ def play(page, width, height):
     p.click(p.rect(s, "mutazioni/explanation"))
     p.keys(Keys.ESCAPE)
     s = p.wait("Escape to close the explanation", lambda s: not p.window(s, "mutazioni"))
+
+    # Alt+? as a keyboard sends it (Shift makes the "?") opens its menu, the page's focus on the
+    # highlighted item; its second item, the how-to-play window, reads its text.
+    for kind in ("rawKeyDown", "keyUp"):
+        p.d.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": kind, "key": "?", "code": "Slash", "modifiers": 9,
+                                                       "windowsVirtualKeyCode": 191})
+    s = p.wait("Alt+? to open its menu", lambda s: p.window(s, "forminfo"))
+    focused = [n["name"] for n in ax(p.d) if n.get("focused") and n["role"] != "RootWebArea"]
+    check("an open menu's highlighted item has the page's focus", focused == ["Info su Vintalem"], str(focused))
+    p.keys(Keys.DOWN, Keys.RETURN)
+    s = p.wait("the how-to-play window", lambda s: p.window(s, "InformazsuVintalem"))
+    t = ax_check(p, s, "how to play")
+    check("the how-to-play window reads its text", any("Buon divertimento." in (n["name"] or "") for n in ax_find(t, "StaticText")))
+    p.keys(Keys.ESCAPE)
+    s = p.wait("Escape to close the how-to-play window", lambda s: not p.window(s, "InformazsuVintalem"))
 
     # "Esci" ends the game; the page says so and starts it again.
     p.click(p.rect(s, "zuvo/menu:&File"))
