@@ -162,6 +162,12 @@ class Page:
     def keys(self, *keys):
         ActionChains(self.d).send_keys(*keys).perform()
 
+    def chord(self, key, code, vk, modifiers):
+        """One key with modifiers held (1 Alt, 2 Ctrl, 8 Shift), as a keyboard sends it."""
+        for kind in ("rawKeyDown", "keyUp"):
+            self.d.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": kind, "key": key, "code": code, "modifiers": modifiers,
+                                                              "windowsVirtualKeyCode": vk})
+
     def tell(self, command):
         self.ref.stdin.write(command + "\n")
         self.ref.stdin.flush()
@@ -330,16 +336,25 @@ def play(page, width, height):
     p.tell("ok")
     s = p.wait("the about window gone", lambda s: not p.window(s, "Information") and p.window(s, "zuvo")["enabled"])
 
-    # Escape closes a window other than the main one.
+    # The explanation's element keeps the game's caret, so Ctrl+Right reads word by word; Escape
+    # closes a window other than the main one.
     p.click(p.rect(s, "mutazioni/explanation"))
+    caret = []
+    p.chord("Home", "Home", 36, 2)
+    for _ in range(3):
+        p.chord("ArrowRight", "ArrowRight", 39, 2)
+        time.sleep(0.2)
+        caret.append(p.d.execute_script(FOCUSED.replace("return a ?", "return a && a.selectionStart !== undefined ? a.selectionStart : a ?")))
+    text = p.d.execute_script(FOCUSED.replace("return a ?", "return a && a.value !== undefined ? a.value : a ?"))
+    words = [m.end() for m in re.finditer(r"\s+", text if isinstance(text, str) else "")]
+    check("Ctrl+Right walks the explanation's page element word by word, as the screen reader reads it",
+          caret == words[:3], f"{caret} for {words[:3]}")
     p.keys(Keys.ESCAPE)
     s = p.wait("Escape to close the explanation", lambda s: not p.window(s, "mutazioni"))
 
     # Alt+? as a keyboard sends it (Shift makes the "?") opens its menu, the page's focus on the
     # highlighted item; its second item, the how-to-play window, reads its text.
-    for kind in ("rawKeyDown", "keyUp"):
-        p.d.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": kind, "key": "?", "code": "Slash", "modifiers": 9,
-                                                       "windowsVirtualKeyCode": 191})
+    p.chord("?", "Slash", 191, 9)
     s = p.wait("Alt+? to open its menu", lambda s: p.window(s, "forminfo"))
     focused = [n["name"] for n in ax(p.d) if n.get("focused") and n["role"] != "RootWebArea"]
     check("an open menu's highlighted item has the page's focus", focused == ["Info su Vintalem"], str(focused))
