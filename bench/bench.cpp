@@ -9,9 +9,9 @@
 // 2. In this process: the forms are loaded and one coding run is timed with its repaint,
 //    then runCoding alone, then the CPU time of the 2-second note and of 5 idle seconds.
 #include "app/assets.h"
-#include "app/form_names.h"
 #include "app/forms.h"
 #include "core/coding_run.h"
+#include "ui/form_names.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/toolkit.h"
 

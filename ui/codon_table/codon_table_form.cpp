@@ -1,7 +1,7 @@
 #include "codon_table_form.h"
 
-#include "app/form_names.h"
 #include "core/codon_table.h"
+#include "ui/form_names.h"
 #include "ui/toolkit/form_registry.h"
 #include "ui/toolkit/twips.h"
 
