@@ -5,8 +5,9 @@ JOBS ?= $(shell nproc)
 
 .PHONY: setup configure build build-game run test clean
 
+# ./run.sh and ./test.sh set up first (make may not be there yet) and say so: it runs once.
 setup:
-	@./scripts/setup.sh
+	@[ -n "$(VINTALEM_SET_UP)" ] || ./scripts/setup.sh
 
 configure: setup
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release

@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
-exec make run
+exec make run VINTALEM_SET_UP=1

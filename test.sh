@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
-exec make test
+exec make test VINTALEM_SET_UP=1

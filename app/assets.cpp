@@ -36,7 +36,8 @@ void loadBundledAssets()
         // A folder of its own: Qt for the browser keeps its fallback fonts under :/fonts.
         const QDir fonts(QStringLiteral(":/vintalem/fonts"));
         for (const QString& file : fonts.entryList(QDir::Files))
-            QFontDatabase::addApplicationFont(fonts.filePath(file));
+            if (QFontDatabase::addApplicationFont(fonts.filePath(file)) < 0)
+                qWarning("The carried font %s does not load", qPrintable(fonts.filePath(file)));
         return true;
     }();
     (void)loaded;

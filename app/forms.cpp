@@ -1,8 +1,8 @@
 #include "forms.h"
 
 #include "assets.h"
-#include "form_names.h"
 #include "ui/codon_table/codon_table_form.h"
+#include "ui/form_names.h"
 #include "ui/info/about_form.h"
 #include "ui/info/how_to_play_form.h"
 #include "ui/main/main_form.h"

@@ -1,6 +1,6 @@
 #include "assets.h"
-#include "form_names.h"
 #include "forms.h"
+#include "ui/form_names.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <QApplication>

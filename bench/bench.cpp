@@ -9,9 +9,9 @@
 // 2. In this process: the forms are loaded and one coding run is timed with its repaint,
 //    then runCoding alone, then the CPU time of the 2-second note and of 5 idle seconds.
 #include "app/assets.h"
-#include "app/form_names.h"
 #include "app/forms.h"
 #include "core/coding_run.h"
+#include "ui/form_names.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -295,8 +295,6 @@ void setTexts(MainForm& main, const CodonTexts& texts)
 
 struct InProcessFigures {
     std::vector<double> codingRunUs, updateRunUs, clickOnlyUs, runCodingUs, noteCpuMs, idleCpuMs;
-    std::vector<double> firstPressesUs, laterPressesUs;
-    int shapesAfter = 0;  // the most shapes a previous-protein box held after 1000 presses
     bool everySlotPainted = false;
     bool noteShownAndHidden = true;
     int messages = 0;
@@ -358,9 +356,8 @@ InProcessFigures measureInProcess(int codingRuns, bool profileOnly)
         }
     }
 
-    // A box of the previous-protein row is drawn over, not cleared, when its codon stays
-    // changed, so its drawing grows with every press. Each timed run starts as the first
-    // press after the player's mutations does: that row empty, as "Cambia sequenza" leaves it.
+    // Each timed run starts as the first press after the player's mutations does: the
+    // previous-protein row empty, as "Cambia sequenza" leaves it.
     // Interleaved, so load from elsewhere on the machine weighs on all three alike.
     for (int i = 0; i < codingRuns; ++i) {
         for (Frame frame : {Frame::FullRepaint, Frame::PendingUpdates, Frame::None}) {
@@ -376,22 +373,6 @@ InProcessFigures measureInProcess(int codingRuns, bool profileOnly)
 
     if (profileOnly)
         return f;
-
-    // The same press repeated without that reset: the 1st to 10th and the 991st to 1000th.
-    clearPreviousRow(*main);
-    QCoreApplication::processEvents();
-    for (int i = 0; i < 1000; ++i) {
-        const auto t0 = std::chrono::steady_clock::now();
-        timedCodingRun(*main, Frame::FullRepaint);
-        const auto t1 = std::chrono::steady_clock::now();
-        if (i < 10 || i >= 990)
-            (i < 10 ? f.firstPressesUs : f.laterPressesUs)
-                .push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
-    }
-    f.shapesAfter = 0;
-    for (int i = 0; i < MainForm::kSlots; ++i)
-        f.shapesAfter = std::max(f.shapesAfter, static_cast<int>(main->OldAA[i]->shapes().size()));
-    clearPreviousRow(*main);
 
     // The core alone, in batches so the clock's own cost does not count.
     constexpr int kBatch = 1000;
@@ -542,12 +523,6 @@ int main(int argc, char* argv[])
        << " |\n"
        << "| Coding run: click alone, nothing painted (µs) | " << fmt("%.1f", median(p.clickOnlyUs)) << " | "
        << fmt("%.1f", percentile(p.clickOnlyUs, 0.9)) << " | | |\n"
-       << "| The same press repeated: 1st to 10th (µs) | " << fmt("%.1f", median(p.firstPressesUs)) << " | "
-       << fmt("%.1f", percentile(p.firstPressesUs, 0.9)) << " | < 1000 µs | " << verdict(median(p.firstPressesUs), 1000)
-       << " |\n"
-       << "| The same press repeated: 991st to 1000th, " << p.shapesAfter << " shapes in a box (µs) | "
-       << fmt("%.1f", median(p.laterPressesUs)) << " | " << fmt("%.1f", percentile(p.laterPressesUs, 0.9))
-       << " | < 1000 µs | " << verdict(median(p.laterPressesUs), 1000) << " |\n"
        << "| runCoding alone (µs, " << p.runCodingUs.size() << " batches of 1000) | " << fmt("%.3f", core) << " | "
        << fmt("%.3f", percentile(p.runCodingUs, 0.9)) << " | < 2 µs | " << verdict(core, 2) << " |\n"
        << "| CPU during the 2-second note, 2.5 s of event loop (ms, " << p.noteCpuMs.size() << " runs) | "

@@ -52,22 +52,3 @@ install(CODE "
                                 \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/vintalem\"
                         COMMAND_ERROR_IS_FATAL ANY)
     endif()")
-
-if(VINTALEM_TESTS)
-    find_program(VINTALEM_DPKG_DEB dpkg-deb)
-    find_program(VINTALEM_DPKG_SHLIBDEPS dpkg-shlibdeps)
-    find_program(VINTALEM_LINTIAN lintian)
-    if(VINTALEM_DPKG_DEB AND VINTALEM_DPKG_SHLIBDEPS)
-        add_test(NAME debian_package
-            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DOUT=${PROJECT_BINARY_DIR}/packaging-test
-                    -DCPACK=${CMAKE_CPACK_COMMAND} -DDPKG_DEB=${VINTALEM_DPKG_DEB} -DAPP_ID=org.vintalem.vintalem
-                    -DLINTIAN=${VINTALEM_LINTIAN}
-                    -P ${PROJECT_SOURCE_DIR}/tests/packaging/check_deb.cmake)
-    else()
-        add_test(NAME debian_package
-            COMMAND sh -c "echo 'dpkg-deb or dpkg-shlibdeps is not installed (Debian package dpkg-dev): skipped'; exit 77")
-        set_tests_properties(debian_package PROPERTIES SKIP_RETURN_CODE 77)
-    endif()
-    # Installs the whole build, as the install-layout test does: not both at once.
-    set_tests_properties(debian_package PROPERTIES LABELS packaging TIMEOUT 300 RESOURCE_LOCK vintalem_install)
-endif()

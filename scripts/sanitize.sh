@@ -16,10 +16,6 @@ cmake --build "$build" -j "$jobs"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-supp="$repo/tests/sanitizers/lsan.supp"
-if [ -f "$supp" ]; then
-    export LSAN_OPTIONS="suppressions=$supp:print_suppressions=0"
-fi
 
 status=0
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs") || status=$?

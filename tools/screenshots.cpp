@@ -1,9 +1,9 @@
 // Plays one short game and saves a picture of every window: main.png after a
 // coding run with two mutations, and one picture per other window.
 #include "app/assets.h"
-#include "app/form_names.h"
 #include "app/forms.h"
 #include "core/sequence.h"
+#include "ui/form_names.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/toolkit.h"
 

@@ -9,8 +9,8 @@
 //                     message box) against the part of the picture SHOT whose top left is X, Y,
 //                     leaving out the control FOCUS and the page's rectangles L T W H
 #include "app/assets.h"
-#include "app/form_names.h"
 #include "app/forms.h"
+#include "ui/form_names.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/toolkit.h"
 

@@ -1,7 +1,7 @@
 #include "game.h"
 
-#include "app/form_names.h"
 #include "core/codon_table.h"
+#include "ui/form_names.h"
 #include "ui/main/mutation_form.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/form_names.h"
 #include "core/coding_run.h"
 #include "tests/support/fakes.h"
+#include "ui/form_names.h"
 #include "ui/main/main_form.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "codon_table_form.h"
 
-#include "app/form_names.h"
 #include "core/codon_table.h"
+#include "ui/form_names.h"
 #include "ui/toolkit/form_registry.h"
 #include "ui/toolkit/twips.h"
 
@@ -12,19 +12,22 @@
 namespace vintalem::ui {
 
 namespace {
-constexpr std::array<CodonTableForm::GridLine, 12> kGridLines{{
-    {"Line2", 240, 240, 4920, 240},
-    {"Line8", 240, 4320, 4920, 4320},
-    {"Line3", 240, 240, 240, 4320},
-    {"Line9", 4920, 4320, 4920, 240},
-    {"Line1", 240, 480, 4920, 480},
-    {"Line4", 600, 240, 600, 4320},
-    {"Line12", 1680, 240, 1680, 4320},
-    {"Line11", 2760, 240, 2760, 4320},
-    {"Line10", 3840, 240, 3840, 4320},
-    {"Line5", 240, 1440, 4920, 1440},
-    {"Line6", 240, 2400, 4920, 2400},
-    {"Line7", 240, 3360, 4920, 3360},
+struct GridLine {
+    int x1, y1, x2, y2;  // twips
+};
+constexpr std::array<GridLine, 12> kGridLines{{
+    {240, 240, 4920, 240},  // Line2
+    {240, 4320, 4920, 4320},  // Line8
+    {240, 240, 240, 4320},  // Line3
+    {4920, 4320, 4920, 240},  // Line9
+    {240, 480, 4920, 480},  // Line1
+    {600, 240, 600, 4320},  // Line4
+    {1680, 240, 1680, 4320},  // Line12
+    {2760, 240, 2760, 4320},  // Line11
+    {3840, 240, 3840, 4320},  // Line10
+    {240, 1440, 4920, 1440},  // Line5
+    {240, 2400, 4920, 2400},  // Line6
+    {240, 3360, 4920, 3360},  // Line7
 }};
 
 constexpr int cellLeft(int i) { return 1080 + 1080 * (i / 16); }
@@ -103,7 +106,6 @@ private:
 };
 }  // namespace
 
-const std::array<CodonTableForm::GridLine, 12>& CodonTableForm::gridLines() { return kGridLines; }
 const std::array<CodonTableForm::BaseLetter, 72>& CodonTableForm::baseLetters() { return kBaseLetters; }
 
 CodonTableForm::CodonTableForm() : Form(names::Atab, QStringLiteral("Tabella degli Aminoacidi"), 6600, 5010)

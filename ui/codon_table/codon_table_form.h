@@ -16,10 +16,6 @@ class CodonTableForm : public Form, public AminoAcidLookup {
 public:
     static constexpr int kCells = 64;
 
-    struct GridLine {
-        const char* name;
-        int x1, y1, x2, y2;  // twips
-    };
     // A coloured base letter of the grid's headings: the first base along the top, the
     // second down the left, the third beside each cell. Bold, kLetterWidth x kLetterHeight.
     struct BaseLetter {
@@ -38,7 +34,6 @@ public:
     void aminoacido_Click(int Index);
 
     const QString& selectedCode() const { return SelectedCode; }
-    static const std::array<GridLine, 12>& gridLines();
     static const std::array<BaseLetter, 72>& baseLetters();
 
     std::array<Label*, kCells> aminoacido{};

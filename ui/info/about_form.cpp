@@ -1,6 +1,6 @@
 #include "about_form.h"
 
-#include "app/form_names.h"
+#include "ui/form_names.h"
 #include "ui/toolkit/form_registry.h"
 #include "ui/toolkit/twips.h"
 

@@ -1,9 +1,9 @@
 #include "main_form.h"
 
-#include "app/form_names.h"
 #include "core/glyph_style.h"
 #include "core/sequence.h"
 #include "ui/codon_table/amino_acid_lookup.h"
+#include "ui/form_names.h"
 #include "ui/toolkit/toolkit.h"
 #include "ui/toolkit/twips.h"
 

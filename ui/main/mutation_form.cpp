@@ -1,6 +1,6 @@
 #include "mutation_form.h"
 
-#include "app/form_names.h"
+#include "ui/form_names.h"
 #include "ui/toolkit/twips.h"
 
 #include <QFontMetricsF>

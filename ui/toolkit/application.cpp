@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -10,6 +11,10 @@ void setUpApplication(const ProgramAssets& assets)
 {
     QApplication::setApplicationName(assets.name);
     QApplication::setFont(assets.font);
+    // A layout drawn for one face cuts captions in another; the program still starts, and says why.
+    if (const QString used = QFontInfo(assets.font).family(); used.compare(assets.font.family(), Qt::CaseInsensitive))
+        qWarning("The font \"%s\" is neither installed nor carried: the windows draw with \"%s\" and may cut captions",
+                 qPrintable(assets.font.family()), qPrintable(used));
     QApplication::setWindowIcon(assets.icon);
     // Fusion draws the same on every desktop; the explicit palette also tells platform
     // themes (qt6ct, gtk3) that the program keeps its own colours.
@@ -56,10 +61,13 @@ bool installTranslation(const QString& name)
     auto* translator = new QTranslator(qApp);  // lives as long as the application
     translator->setObjectName(name);
     // Qt's installed translations where the system has them, else the copy the program carries.
-    for (const QString& dir : {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/translations")})
+    const QString installed = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString& dir : {installed, QStringLiteral(":/translations")})
         if (translator->load(name, dir))
             return QCoreApplication::installTranslator(translator);
     delete translator;
+    qWarning("Qt's translation %s is neither in %s nor in :/translations: Qt's own texts stay English",
+             qPrintable(name), qPrintable(installed));
     return false;
 }
 

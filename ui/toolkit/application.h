@@ -17,7 +17,8 @@ struct ProgramAssets {
 };
 
 // Sets up the running QApplication with the program's assets, Fusion and the designed
-// palette, whatever the desktop says. Called once, before any window exists.
+// palette, whatever the desktop says; a font that draws with another family, or a translation
+// that does not load, is reported on the standard error. Called once, before any window exists.
 void setUpApplication(const ProgramAssets& assets);
 
 // The light palette the windows were designed on: every colour a program fixes was chosen
@@ -27,8 +28,8 @@ QPalette designedPalette();
 // One of Qt's installed translations (context menus, standard buttons, dialogs; on Debian
 // from qt6-translations-l10n), read in place rather than copied into the program, whose
 // licence may differ from theirs; where the system has none (Windows, the browser), the copy
-// a program carries under :/translations. Installing it twice does nothing; without the file
-// Qt's texts stay English.
+// a program carries under :/translations. Installing it twice does nothing; a file found in
+// neither place is reported on the standard error, and Qt's texts stay English.
 bool installTranslation(const QString& name);
 
 }  // namespace vintalem::ui

@@ -82,6 +82,11 @@ private:
     bool ended_ = false;
 };
 
-inline FormRegistry& forms() { return *FormRegistry::current(); }
+inline FormRegistry& forms()
+{
+    if (!FormRegistry::current())
+        qFatal("forms(): there is no form registry; the program makes its toolkit first");
+    return *FormRegistry::current();
+}
 
 }  // namespace vintalem::ui

@@ -1,8 +1,8 @@
-#include "app/form_names.h"
 #include "core/codon_table.h"
 #include "tests/support/catalogue.h"
 #include "tests/support/game.h"
 #include "ui/codon_table/codon_table_form.h"
+#include "ui/form_names.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/twips.h"
 

@@ -1,8 +1,8 @@
-#include "app/form_names.h"
 #include "core/coding_run.h"
 #include "core/codon_table.h"
 #include "tests/support/game.h"
 #include "tests/support/slots.h"
+#include "ui/form_names.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mutation_form.h"
 

@@ -1,6 +1,6 @@
-#include "app/form_names.h"
 #include "tests/support/catalogue.h"
 #include "tests/support/game.h"
+#include "ui/form_names.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/controls.h"
 

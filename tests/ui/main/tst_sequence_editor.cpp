@@ -1,5 +1,5 @@
-#include "app/form_names.h"
 #include "tests/support/game.h"
+#include "ui/form_names.h"
 #include "ui/main/main_form.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // Bad input is answered as the game promises and never costs the player the rest of the work.
 
-#include "app/form_names.h"
 #include "core/codon_table.h"
 #include "tests/support/game.h"
+#include "ui/form_names.h"
 #include "ui/main/main_form.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Every way out of the game ends it, whatever else is on screen at that moment.
 
-#include "app/form_names.h"
 #include "tests/support/game.h"
+#include "ui/form_names.h"
 #include "ui/info/about_form.h"
 #include "ui/main/main_form.h"
 

@@ -3,13 +3,13 @@
 //
 // VINTALEM_PLAY_SEED and VINTALEM_PLAY_ACTIONS replay or lengthen a run.
 
-#include "app/form_names.h"
 #include "core/coding_run.h"
 #include "core/codon_table.h"
 #include "core/report.h"
 #include "core/sequence.h"
 #include "tests/support/game.h"
 #include "ui/codon_table/codon_table_form.h"
+#include "ui/form_names.h"
 #include "ui/info/about_form.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mutation_form.h"

@@ -1,7 +1,7 @@
-#include "app/form_names.h"
 #include "core/amino_acids.h"
 #include "tests/support/fakes.h"
 #include "ui/codon_table/codon_table_form.h"
+#include "ui/form_names.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mutation_form.h"
 
@@ -133,8 +133,9 @@ void TstAccessibility::textBoxesAnswerEveryOffset_data()
             QTest::newRow(qPrintable(box + QLatin1Char(' ') + names[b])) << box << static_cast<int>(boundaries[b]);
 }
 
-// Qt 6.4's own interface loops for ever on the word or line at the end of a one-line box;
-// every answer here must come at once, lie inside the text and tile it in order.
+// Qt 6.4's interface of line edits, which the toolkit's replaces, loops for ever on the word or
+// line at the end of a one-line box; every answer here must come at once, lie inside the text
+// and tile it in order.
 void TstAccessibility::textBoxesAnswerEveryOffset()
 {
     QFETCH(QString, box);

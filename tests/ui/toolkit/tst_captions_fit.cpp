@@ -1,7 +1,7 @@
-#include "app/form_names.h"
 #include "core/amino_acids.h"
 #include "tests/support/fakes.h"
 #include "ui/codon_table/codon_table_form.h"
+#include "ui/form_names.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/controls.h"
 

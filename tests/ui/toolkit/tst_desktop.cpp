@@ -1,7 +1,7 @@
 #include "app/assets.h"
-#include "app/form_names.h"
 #include "tests/support/fakes.h"
 #include "ui/codon_table/codon_table_form.h"
+#include "ui/form_names.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/application.h"
 #include "ui/toolkit/placement.h"
@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -180,6 +181,30 @@ private slots:
         QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
         // The bold face itself, not one synthesised from the regular.
         QVERIFY(QFontDatabase::styles(QStringLiteral("Liberation Sans")).contains(QStringLiteral("Bold")));
+    }
+
+    // What the layout or the Italian texts depend on and does not load is said once; the set-up goes on.
+    void missingAssetIsReported_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("font") << "Vintalem Missing Sans" << "qtbase_it"
+                              << "The font \"Vintalem Missing Sans\" is neither installed nor carried";
+        QTest::newRow("translation") << "Liberation Sans" << "qtbase_xx" << "Qt's translation qtbase_xx is neither in ";
+    }
+    void missingAssetIsReported()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, translation);
+        QFETCH(QString, report);
+        QFont font = defaultFont();
+        font.setFamily(family);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(report)));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        setUpApplication({QStringLiteral("vintalem"), font, programIcon(), {translation}});
+        QCOMPARE(QApplication::palette(), designedPalette());
+        setUpApplication();  // the program's own again, for the tests after this one
     }
 
     void contextMenuIsItalian()

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -93,9 +94,15 @@ const QString Keeper = QStringLiteral("keeper");
 
 class TstFormRegistry : public QObject {
     Q_OBJECT
+public:
+    static void initMain();
+
 private slots:
     void initTestCase();
     void cleanup();
+
+    void stopsWithoutToolkit_data();
+    void stopsWithoutToolkit();
 
     void oneInstancePerName();
     void unknownNameLoadsNothing();
@@ -129,6 +136,40 @@ void TstFormRegistry::initTestCase()
 }
 
 void TstFormRegistry::cleanup() { test::flushDeletes(); }
+
+// This program run again by stopsWithoutToolkit: before anything else, it asks for what needs a toolkit.
+void TstFormRegistry::initMain()
+{
+    const QByteArray call = qgetenv("VINTALEM_CALL_WITHOUT_TOOLKIT");
+    if (call == "Toolkit::current()")
+        Toolkit::current();
+    else if (call == "forms()")
+        ui::forms();
+}
+
+void TstFormRegistry::stopsWithoutToolkit_data()
+{
+    QTest::addColumn<QString>("report");
+    QTest::newRow("Toolkit::current()") << "Toolkit::current(): there is no toolkit";
+    QTest::newRow("forms()") << "forms(): there is no form registry";
+}
+
+// Not a null dereference, nor an assert a release build leaves out: a stop that says why.
+void TstFormRegistry::stopsWithoutToolkit()
+{
+    QFETCH(QString, report);
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VINTALEM_CALL_WITHOUT_TOOLKIT"), QString::fromLatin1(QTest::currentDataTag()));
+    env.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));  // Windows: not to the debugger
+    child.setProcessEnvironment(env);
+    // A child that did not stop runs one quick test and passes, which fails this one.
+    child.start(QCoreApplication::applicationFilePath(), {"-platform", "offscreen", "oneInstancePerName"});
+    QVERIFY2(child.waitForFinished(120000), qPrintable(child.errorString()));
+    const QString err = QString::fromLocal8Bit(child.readAllStandardError());
+    QVERIFY2(err.contains(report), qPrintable(err));
+    QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
+}
 
 void TstFormRegistry::oneInstancePerName()
 {

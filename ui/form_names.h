@@ -2,6 +2,7 @@
 
 #include <QString>
 
+// The names by which the windows reach each other through the form registry.
 namespace vintalem::ui::names {
 
 inline const QString zuvo = QStringLiteral("zuvo");
