@@ -22,7 +22,7 @@ if [ -n "$browser" ]; then
     [ -f build-wasm/web/vintalem.wasm ] || scripts/web.sh
     walk="/usr/bin/python3 -u scripts/a11y-walk-web.py build-wasm/web"
 else
-    [ -x build/vintalem ] || make build
+    [ -x build/vintalem ] || make build VINTALEM_SET_UP=1  # set up just above
     walk="./build/vintalem & game=\$!; sleep 3; /usr/bin/python3 -u scripts/a11y-walk.py"
 fi
 # Chromium turns its accessibility on only when asked.
