@@ -175,8 +175,8 @@ try:
     wait('the about window gone', lambda s: not window(s, 'Informazioni sul programma'))
 
     print('a new strand')
-    tab_to('Cambia sequenza')
     said = len(spoken())
+    tab_to('Cambia sequenza')
     strand = lambda s: [s['widgets']['zuvo/nt(%d)' % i]['text'] for i in range(20)]
     before = strand(state())
     key('space')
