@@ -9,7 +9,7 @@ addToLibrary({
     const mirror = Module.vintalemMirror ??= (() => {
       const nodes = new Map();   // id -> element
       const notes = new Map();   // window id -> {element, text}
-      let focusId = 0, focused = null, programmatic = false, retries = 0, watching = null;
+      let focusId = 0, focused = null, focusedTop = null, programmatic = false, retries = 0, watching = null;
       const shadow = () => document.querySelector('#qt-shadow-container')?.shadowRoot;
       const deepActive = () => {
         let a = document.activeElement;
@@ -162,19 +162,24 @@ addToLibrary({
             if (!note.element.isConnected) notes.delete(win);
           focusId = state.focus;
           const el = nodes.get(state.focus);
+          // Until the game has a new focus, the last one is kept, to tell whether it went.
+          if (!el) return;
           if (focused && focused !== el) attr(focused, 'aria-activedescendant', null);
           // The element that had the focus went with its window (a menu that closed): a screen
           // reader then says nothing of the next focus unless it first meets that one's window.
+          // A dialog just come is met first too, so that it is announced as one.
           const lost = focused && focused !== el && (!focused.isConnected || !focused.getClientRects().length);
-          focused = el;
-          if (!el) return;
           const top = el.closest('.qt-window-a11y-container')?.children[0];
-          if (lost && top && top !== el) {
+          const came = top && top !== focusedTop && /dialog/.test(top.getAttribute('role') ?? '');
+          focused = el;
+          focusedTop = top;
+          if ((lost || came) && top && top !== el) {
             top.tabIndex = -1;
             programmatic = true;
             top.focus({preventScroll: true});
             programmatic = false;
-            requestAnimationFrame(() => Module.vintalemA11ySync());
+            // Long enough for the browser, and a screen reader that is behind, to tell the two apart.
+            setTimeout(() => Module.vintalemA11ySync(), 400);
             return;
           }
           if (el === top) el.tabIndex = -1;

@@ -97,12 +97,17 @@ def ax(d):
 def ax_check(p, s, what):
     """The page's tree against the game: each window not blocked as a region or dialog named by
     its caption, nothing of a blocked one, the focus on the game's focused object, no English."""
-    nodes = ax(p.d)
     roles = ("region", "dialog", "alertdialog")
     modal = [w for w in s["windows"] if w["modal"]]
     shown = sorted(w["title"] for w in modal or s["windows"] if w["enabled"] and w["name"] not in ("mnuFile", "forminfo"))
+    # A dialog that comes holds the focus a moment before its control takes it.
+    for _ in range(20):
+        nodes = ax(p.d)
+        focused = [n["name"] for n in nodes if n.get("focused") and n["role"] != "RootWebArea"]
+        if focused == [s["focusName"]]:
+            break
+        time.sleep(0.1)
     named = sorted(n["name"] for n in nodes if n["role"] in roles)
-    focused = [n["name"] for n in nodes if n.get("focused") and n["role"] != "RootWebArea"]
     check(f"{what}: the page's tree has the windows, the game's focus and no English button",
           named == shown and focused == [s["focusName"]] and not any(n["name"] == "Enable Screen Reader" for n in nodes),
           f"windows {named} for {shown}, focus {focused} for {s['focusName']!r}")
