@@ -39,6 +39,16 @@ addToLibrary({
           if (el && deepActive() === el) el.blur(); else blurOwn.call(qtInput);
         };
       }
+      const stepBeside = (top) => {
+        let step = top.parentElement.querySelector(':scope > .vintalem-step');
+        if (!step) {
+          step = document.createElement('div');
+          step.className = 'vintalem-step';
+          Object.assign(step.style, {position: 'absolute', width: '1px', height: '1px', overflow: 'hidden', clipPath: 'inset(50%)'});
+          top.parentElement.appendChild(step);
+        }
+        return step;
+      };
       const typed = (el) => {
         // Physical keys go to the game as keys; what one leaves behind (a key the box refused)
         // must not arrive a second time as typed text.
@@ -99,6 +109,13 @@ addToLibrary({
         attr(el, 'aria-selected', n.role === 'option' ? String(!!n.selected) : null);
         attr(el, 'aria-checked', n.role === 'checkbox' ? String(!!n.checked) : null);
         attr(el, 'aria-modal', (n.role === 'dialog' || n.role === 'alertdialog') && 'true');
+        // A dialog is described by its texts, as the desktop's reader reads a dialog's labels.
+        if (n.role === 'dialog') {
+          const texts = [];
+          const walk = (c) => { if (c.role === 'text') texts.push('vintalem-a11y-' + c.id); (c.children ?? []).forEach(walk); };
+          walk(n);
+          attr(el, 'aria-describedby', texts.join(' ') || null);
+        }
         if (interactive.has(n.role)) attr(el, 'tabindex', '-1');
         if (text && el.textContent !== n.name) el.textContent = n.name;
         if (tag !== 'div') {
@@ -170,13 +187,18 @@ addToLibrary({
           // A dialog just come is met first too, so that it is announced as one.
           const lost = focused && focused !== el && (!focused.isConnected || !focused.getClientRects().length);
           const top = el.closest('.qt-window-a11y-container')?.children[0];
-          const came = top && top !== focusedTop && /dialog/.test(top.getAttribute('role') ?? '');
+          const role = top?.getAttribute('role') ?? '';
+          const came = top && top !== focusedTop && /dialog/.test(role);
           focused = el;
           focusedTop = top;
           if ((lost || came) && top && top !== el) {
-            top.tabIndex = -1;
+            // A region or an alert is met itself. A dialog is met from a silent element beside it,
+            // as the ancestor of its control: so it is announced as the desktop announces it, by
+            // its caption, its role and its text (a focused dialog would be read as text alone).
+            const step = role === 'dialog' ? stepBeside(top) : top;
+            step.tabIndex = -1;
             programmatic = true;
-            top.focus({preventScroll: true});
+            step.focus({preventScroll: true});
             programmatic = false;
             // Long enough for the browser, and a screen reader that is behind, to tell the two apart.
             setTimeout(() => Module.vintalemA11ySync(), 400);

@@ -333,7 +333,10 @@ def play(page, width, height):
     check("the about window disables the others", not p.window(s, "zuvo")["enabled"] and not p.window(s, "Atab")["enabled"])
     p.compare("about", s, "Information")
     t = ax_check(p, s, "about")
-    check("the about window is a modal dialog", any(n.get("modal") for n in ax_find(t, "dialog")))
+    # Its text is its description, which a screen reader says with its caption as the focus enters it.
+    words = " ".join(s["widgets"]["Information/Informazioni"]["text"].split())
+    check("the about window is a modal dialog described by its text",
+          any(n.get("modal") and " ".join((n["description"] or "").split()) == words for n in ax_find(t, "dialog")))
     p.click(p.rect(s, "zuvo/ChnSeq"))
     s = p.wait("the about window still up", lambda s: p.window(s, "Information"))
     check("clicks on the main window do nothing", s["widgets"]["zuvo/nt(3)"]["text"] == mutation)
