@@ -195,5 +195,6 @@ if ORCA_LOG:
         for w in words:
             check(w in ' '.join(said[since:]), 'Orca says %r' % w)
     check(len(said_note) == 1, 'Orca says the note once: %d times' % len(said_note))
+    check(not any('clickable' in l for l in said), 'Orca calls no text "clickable"')
 print('%d failed' % len(failures))
 sys.exit(1 if failures else 0)

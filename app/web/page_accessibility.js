@@ -87,7 +87,7 @@ addToLibrary({
                                  pointerEvents: 'none', overflow: 'hidden', boxSizing: 'border-box',
                                  font: '1px sans-serif', resize: 'none'});
         if (tag !== 'div') typed(el);
-        el.addEventListener('click', (e) => { e.preventDefault(); Module.vintalemA11yPress(n.id); });
+        el.vintalemPress = (e) => { e.preventDefault(); Module.vintalemA11yPress(n.id); };
         el.addEventListener('focus', () => { if (!programmatic) Module.vintalemA11yFocus(n.id); });
         return el;
       };
@@ -117,6 +117,9 @@ addToLibrary({
           attr(el, 'aria-describedby', texts.join(' ') || null);
         }
         if (interactive.has(n.role)) attr(el, 'tabindex', '-1');
+        // Only what can be pressed listens for a click: a screen reader calls the rest "clickable".
+        const press = interactive.has(n.role) ? el.vintalemPress : null;
+        if (el.onclick !== press) el.onclick = press;
         if (text && el.textContent !== n.name) el.textContent = n.name;
         if (tag !== 'div') {
           el.readOnly = !!n.readonly;
@@ -152,10 +155,13 @@ addToLibrary({
             const box = root?.getElementById('qt-window-' + w.win)?.querySelector('.qt-window-a11y-container');
             if (!box) continue;
             // Qt's own opt-in button, in English, is not wanted: this layer is always on.
-            for (const b of box.querySelectorAll(':scope > button')) b.hidden = true;
+            // Each write only where it changes something: a browser rebuilds what an attribute
+            // write touches, and a screen reader hears a rebuilt alert again.
+            for (const b of box.querySelectorAll(':scope > button')) if (!b.hidden) b.hidden = true;
             // The window's region carries its caption; the title bar's picture buttons say nothing.
-            box.closest('.qt-window')?.querySelector('.title-bar')?.setAttribute('aria-hidden', 'true');
-            box.inert = !!w.blocked;
+            const bar = box.closest('.qt-window')?.querySelector('.title-bar');
+            if (bar) attr(bar, 'aria-hidden', 'true');
+            if (box.inert !== !!w.blocked) box.inert = !!w.blocked;
             place(w.root, box, 0, w.client, seen);
             // The note, announced once as it appears.
             let note = notes.get(w.win);
@@ -192,10 +198,11 @@ addToLibrary({
           focused = el;
           focusedTop = top;
           if ((lost || came) && top && top !== el) {
-            // A region or an alert is met itself. A dialog is met from a silent element beside it,
-            // as the ancestor of its control: so it is announced as the desktop announces it, by
-            // its caption, its role and its text (a focused dialog would be read as text alone).
-            const step = role === 'dialog' ? stepBeside(top) : top;
+            // A region is met itself. A dialog or a message box is met from a silent element beside
+            // it, as the ancestor of its control: so it is announced as the desktop announces it,
+            // by its caption, its role and its text (a focused dialog would be read as text alone),
+            // and that comes after what the reader says of an alert as it appears, not cut by it.
+            const step = came ? stepBeside(top) : top;
             step.tabIndex = -1;
             programmatic = true;
             step.focus({preventScroll: true});
