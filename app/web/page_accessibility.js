@@ -200,8 +200,7 @@ addToLibrary({
           if ((lost || came) && top && top !== el) {
             // A region is met itself. A dialog or a message box is met from a silent element beside
             // it, as the ancestor of its control: so it is announced as the desktop announces it,
-            // by its caption, its role and its text (a focused dialog would be read as text alone),
-            // and that comes after what the reader says of an alert as it appears, not cut by it.
+            // by its caption, its role and its text (a focused dialog would be read as text alone).
             const step = came ? stepBeside(top) : top;
             step.tabIndex = -1;
             programmatic = true;
