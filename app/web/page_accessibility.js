@@ -39,16 +39,16 @@ addToLibrary({
           if (el && deepActive() === el) el.blur(); else blurOwn.call(qtInput);
         };
       }
-      const stepBeside = (top) => {
-        let step = top.parentElement.querySelector(':scope > .vintalem-step');
-        if (!step) {
-          step = document.createElement('div');
-          step.className = 'vintalem-step';
-          Object.assign(step.style, {position: 'absolute', width: '1px', height: '1px', overflow: 'hidden', clipPath: 'inset(50%)'});
-          top.parentElement.appendChild(step);
-        }
-        return step;
+      // An element a screen reader knows and the screen never shows.
+      const unseen = (box, role) => {
+        const element = document.createElement('div');
+        if (role) element.setAttribute('role', role);
+        Object.assign(element.style, {position: 'absolute', width: '1px', height: '1px', overflow: 'hidden',
+                                      clipPath: 'inset(50%)'});
+        return box.appendChild(element);
       };
+      const stepBeside = (top) => top.parentElement.querySelector(':scope > .vintalem-step') ??
+          Object.assign(unseen(top.parentElement), {className: 'vintalem-step'});
       const typed = (el) => {
         // Physical keys go to the game as keys; what one leaves behind (a key the box refused)
         // must not arrive a second time as typed text.
@@ -166,12 +166,8 @@ addToLibrary({
             // The note, announced once as it appears.
             let note = notes.get(w.win);
             if (!note || !note.element.isConnected) {
-              const element = document.createElement('div');
-              element.setAttribute('role', 'status');
+              const element = unseen(box, 'status');
               element.setAttribute('aria-live', 'polite');
-              Object.assign(element.style, {position: 'absolute', width: '1px', height: '1px', overflow: 'hidden',
-                                            clipPath: 'inset(50%)'});
-              box.appendChild(element);
               notes.set(w.win, note = {element, text: ''});
             }
             if (note.text !== w.note) {
@@ -193,8 +189,7 @@ addToLibrary({
           // A dialog just come is met first too, so that it is announced as one.
           const lost = focused && focused !== el && (!focused.isConnected || !focused.getClientRects().length);
           const top = el.closest('.qt-window-a11y-container')?.children[0];
-          const role = top?.getAttribute('role') ?? '';
-          const came = top && top !== focusedTop && /dialog/.test(role);
+          const came = top && top !== focusedTop && /dialog/.test(top.getAttribute('role') ?? '');
           focused = el;
           focusedTop = top;
           if ((lost || came) && top && top !== el) {
