@@ -2,6 +2,7 @@
 #include "forms.h"
 #include "ui/form_names.h"
 #include "ui/toolkit/toolkit.h"
+#include "ui/toolkit/zoom.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@
 #include "web/page_accessibility.h"
 #include "web/page_bridge.h"
 #include "web/page_keys.h"
+#include "web/page_screen.h"
 #endif
 
 int main(int argc, char* argv[])
@@ -21,6 +23,8 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     Toolkit toolkit;
+    // Ctrl+= and Ctrl+− zoom every window at once, Ctrl+0 goes back.
+    Zoom zoom;
     installRandomSource(toolkit);
     registerForms(toolkit.forms());
     // exit(), not quit(): quit() would first ask every window to close, and ours close only by unloading.
@@ -31,6 +35,8 @@ int main(int argc, char* argv[])
     vintalem::web::mirrorAccessibilityInPage();
     vintalem::web::mendShiftedShortcuts();
     vintalem::web::tellPageWhenOver(toolkit.forms());
+    // Before the first window shows, so that each is placed at the scale it will have.
+    vintalem::web::fitGameToPage(toolkit.forms(), zoom);
 #endif
 
     // Activated: the keyboard starts in the main window, not in the codon table shown before it.
