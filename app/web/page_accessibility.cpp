@@ -1,5 +1,7 @@
 #include "page_accessibility.h"
 
+#include "ui/toolkit/zoom.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QJsonArray>
@@ -99,7 +101,9 @@ public:
             if (QAccessibleInterface* child = object->focusChild(); child && child != object)
                 active = QAccessible::uniqueId(child);
         }
+        const ui::Zoom* zoom = ui::Zoom::current();
         const QJsonObject all{{QStringLiteral("windows"), windows},
+                              {QStringLiteral("scale"), zoom ? zoom->scale() : 1.0},
                               {QStringLiteral("focus"), focus},
                               {QStringLiteral("active"), active}};
         vintalem_a11y_apply(QJsonDocument(all).toJson(QJsonDocument::Compact).constData());
@@ -235,6 +239,9 @@ void mirrorAccessibilityInPage()
     QAccessible::installUpdateHandler(&onUpdate);
     if (QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility())
         platform->setActive(true);
+    // The elements stand over their controls at whatever scale the windows are drawn.
+    if (const ui::Zoom* zoom = ui::Zoom::current())
+        QObject::connect(zoom, &ui::Zoom::scaleChanged, &PageAccessibility::instance(), &PageAccessibility::schedule);
     PageAccessibility::instance().schedule();
 }
 

@@ -9,7 +9,7 @@ addToLibrary({
     const mirror = Module.vintalemMirror ??= (() => {
       const nodes = new Map();   // id -> element
       const notes = new Map();   // window id -> {element, text}
-      let focusId = 0, focused = null, focusedTop = null, programmatic = false, retries = 0, watching = null;
+      let focusId = 0, scale = 1, focused = null, focusedTop = null, programmatic = false, retries = 0, watching = null;
       const shadow = () => document.querySelector('#qt-shadow-container')?.shadowRoot;
       const deepActive = () => {
         let a = document.activeElement;
@@ -133,7 +133,8 @@ addToLibrary({
           }
         }
         const [x, y, w, h] = n.rect;
-        const px = (v) => v + 'px';
+        // The game's logical pixels, drawn at its scale.
+        const px = (v) => v * scale + 'px';
         Object.assign(el.style, {left: px(x - origin[0]), top: px(y - origin[1]), width: px(w), height: px(h)});
         if (parent.children[index] !== el) parent.insertBefore(el, parent.children[index] ?? null);
         (n.children ?? []).forEach((c, i) => place(c, el, i, n.rect, seen));
@@ -142,6 +143,7 @@ addToLibrary({
         apply(state) {
           const root = shadow();
           const seen = new Set();
+          scale = state.scale ?? 1;
           // Qt gives a window's canvas the focus when it shows the window: the page's focus
           // goes back to the element of the game's focused object.
           if (root && watching !== root) {
@@ -211,6 +213,8 @@ addToLibrary({
             programmatic = true;
             el.focus({preventScroll: true});
             programmatic = false;
+            // Zoomed past the screen, the page scrolls to the control with the keyboard.
+            window.vintalemKeepInView?.(el);
           }
           // Not yet focusable (its window still blocked while a message box goes): a few frames later.
           if (deepActive() === el) retries = 0;
