@@ -81,8 +81,10 @@ wasm)
     opts=("${common[@]}" -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DFEATURE_thread=OFF
           -DFEATURE_optimize_size=ON "${unused[@]}"
           -DCMAKE_TOOLCHAIN_FILE="$EMSDK/upstream/emscripten/cmake/Modules/Platform/Emscripten.cmake")
-    # The game carries and draws its own face: Qt's embedded fonts would only weigh.
-    patches=(no-wasm-fonts)
+    # The game carries and draws its own face: Qt's embedded fonts would only weigh. A window
+    # dragged by its title bar follows the pointer at any scale (6.8.2 adds the page's pixels
+    # to the window's logical position, so a scaled window ran ahead of the finger).
+    patches=(no-wasm-fonts scaled-title-bar-drag)
     ;;
 *) echo "cross-qt: unknown target $target" >&2; exit 2 ;;
 esac
@@ -108,6 +110,13 @@ echo "cross-qt: building qtbase $version for $target once, into $prefix" >&2
             "$src/src/plugins/platforms/wasm/CMakeLists.txt"
         ! grep -q wasmfonts "$src/src/plugins/platforms/wasm/CMakeLists.txt" ||
             { echo "cross-qt: Qt's embedded fonts could not be left out" >&2; exit 1; }
+    fi
+    if [[ " ${patches[*]} " == *" scaled-title-bar-drag "* ]]; then
+        f="$src/src/plugins/platforms/wasm/qwasmwindownonclientarea.cpp"
+        sed -i -e 's|^#include "qwasmwindownonclientarea.h"$|&\n#include <QtGui/private/qhighdpiscaling_p.h>|' \
+            -e 's|const QPoint delta = (clipPointWithScreen(event.localPoint) - m_moveStartPoint).toPoint();|const QPoint delta = ((clipPointWithScreen(event.localPoint) - m_moveStartPoint) / QHighDpiScaling::factor(m_window->window())).toPoint();|' "$f"
+        grep -q 'm_moveStartPoint) / QHighDpiScaling::factor' "$f" ||
+            { echo "cross-qt: the title bar's drag could not be scaled" >&2; exit 1; }
     fi
     cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$prefix" "${opts[@]}" >&2
     cmake --build "$work/build" -j "$jobs" >&2
