@@ -2,7 +2,8 @@
 # The browser test: builds the page (scripts/web.sh; --built: it is built already) and the desktop
 # reference, then plays in headless Chromium: one game at 1366 x 768 (with the load, size,
 # offline and update measurements), one at 1920 x 1080 with no WebGL, and one by touch alone on a
-# 1024 x 768 tablet, comparing every state with the desktop's pictures. Pictures go to
+# 1024 x 768 tablet, comparing every state with the desktop's pictures; then a light pass on each
+# screen a class meets, from a phone to a 4K panel (fit, zoom, two fingers, full screen). Pictures go to
 # build-wasm/web-test/. Exits non-zero on any failure; the last line sums up.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -20,21 +21,23 @@ timeout 900 cmake --build build -j "${JOBS:-$(nproc)}" --target vintalem_web_ref
 
 rm -rf "$out"
 passed=0 failed=0
-for size in 1366x768 1920x1080 1024x768; do
-    case $size in
+for run in 1366x768 1920x1080 1024x768 screens; do
+    size=$run
+    case $run in
     1366x768) extra=(--measure) ;;
     1920x1080) extra=(--no-webgl) ;;
     1024x768) extra=(--tablet) ;;
+    screens) extra=(--screens) size=1366x768 ;;
     esac
-    log="$out/$size.log"
-    mkdir -p "$out/$size"
+    log="$out/$run.log"
+    mkdir -p "$out/$run"
     QT_QPA_PLATFORM=offscreen timeout 420 /usr/bin/python3 tests/web/web_test.py build-wasm/web \
-        build/tools/vintalem_web_reference "$out/$size" --width "${size%x*}" --height "${size#*x}" "${extra[@]}" \
-        2>&1 | sed "s/^web:/$size:/" | tee "$log"
-    line=$(grep -E "^$size: [0-9]+ passed, [0-9]+ failed$" "$log" | tail -n1)
+        build/tools/vintalem_web_reference "$out/$run" --width "${size%x*}" --height "${size#*x}" "${extra[@]}" \
+        2>&1 | sed "s/^web:/$run:/" | tee "$log"
+    line=$(grep -E "^$run: [0-9]+ passed, [0-9]+ failed$" "$log" | tail -n1)
     if [ -z "$line" ]; then
         failed=$((failed + 1))
-        echo "$size: the test stopped without a result"
+        echo "$run: the test stopped without a result"
     else
         read -r p f <<<"$(echo "$line" | sed -E 's/.* ([0-9]+) passed, ([0-9]+) failed/\1 \2/')"
         passed=$((passed + p)) failed=$((failed + f))

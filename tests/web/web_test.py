@@ -123,12 +123,24 @@ class Page:
         self.d, self.tool, self.out, self.n, self.ref = driver, tool, out, 0, None
         self.size = driver.execute_script("return [innerWidth, innerHeight]")
 
+    def room(self):
+        """The page's room for the game (the page less its bar), and the game's scale in it."""
+        return self.d.execute_script("const v = document.getElementById('vista'); "
+                                     "return [v.offsetWidth, v.offsetHeight, window.vintalemModule.vintalemScale()]")
+
+    def css(self, rect):
+        """A rectangle of the game's logical pixels in the page's pixels."""
+        k = self.room()[2]
+        return [round(v * k) for v in rect]
+
     def start_reference(self):
         """The desktop game on a screen of the page's size, which the message box's width depends on."""
         config = os.path.join(self.out, "screen.json")
+        # As large as the page's room, drawn at the page's scale (the pictures are of density 1).
+        width, height, scale = self.room()
         with open(config, "w") as f:
-            json.dump({"screens": [{"name": "page", "x": 0, "y": 0, "width": self.size[0], "height": self.size[1],
-                                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1.0}]}, f)
+            json.dump({"screens": [{"name": "page", "x": 0, "y": 0, "width": width, "height": height,
+                                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": scale}]}, f)
         self.ref = subprocess.Popen([self.tool, "-platform", "offscreen:configfile=" + config],
                                     stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
 
@@ -154,7 +166,7 @@ class Page:
         return next((w for w in s["windows"] if w["name"] == name or (name == "box" and w["title"] == TITLE)), None)
 
     def rect(self, s, key):
-        return s["widgets"][key]["rect"]
+        return self.css(s["widgets"][key]["rect"])
 
     def click(self, rect):
         x, y, w, h = rect
@@ -218,8 +230,8 @@ def play(page, width, height):
     check("the keyboard starts in the first codon box", s["focusName"] == "Codone di DNA 1", s["focusName"])
     fx, fy, fw, fh = main["frame"]
     tx, ty, tw, th = table["frame"]
-    vw, vh = p.size  # the browser's own bars take some of the window's height
-    inside = all(x >= 0 and y >= 0 and x + w <= vw and y + h <= vh for x, y, w, h in (main["frame"], table["frame"]))
+    vw, vh, scale = p.room()  # the browser's own bars take some of the window's height
+    inside = all(x >= 0 and y >= 0 and x + w <= vw and y + h <= vh for x, y, w, h in map(p.css, (main["frame"], table["frame"])))
     apart = fx + fw <= tx or tx + tw <= fx or fy + fh <= ty or ty + th <= fy
     check(f"both windows wholly visible side by side in a {width}x{height} window ({vw}x{vh} page)", inside and apart,
           f"{main['frame']} {table['frame']}")
@@ -236,7 +248,8 @@ def play(page, width, height):
     actions = ActionBuilder(p.d)
     actions.pointer_action.move_to_location(*grip).pointer_down().move_to_location(grip[0] + 40, grip[1] + 30).pointer_up()
     actions.perform()
-    moved = p.wait("the window dragged", lambda s: p.window(s, "zuvo")["frame"][:2] == [fx + 40, fy + 30], timeout=5)
+    moved = p.wait("the window dragged", lambda s: max(abs(a - b) for a, b in zip(p.window(s, "zuvo")["frame"][:2],
+                   [fx + 40 / scale, fy + 30 / scale])) <= 1, timeout=5)
     actions = ActionBuilder(p.d)
     actions.pointer_action.move_to_location(grip[0] + 40, grip[1] + 30).double_click()
     actions.pointer_action.move_to_location(grip[0] + 40, grip[1] + 30).pointer_down().move_to_location(*grip).pointer_up()
@@ -270,7 +283,7 @@ def play(page, width, height):
     s = p.wait("the message still up", lambda s: p.window(s, "box"))
     check("the message blocks the main window", s["widgets"]["zuvo/nt(0)"]["text"] == codons[0]
           and s["widgets"]["zuvo/nt(5)"]["text"] == codons[5][:2])
-    p.click(next(w["rect"] for k, w in s["widgets"].items() if k.startswith("/button:")))
+    p.click(p.css(next(w["rect"] for k, w in s["widgets"].items() if k.startswith("/button:"))))
     p.tell("close")
     s = p.wait("the message closed", lambda s: not p.window(s, "box"))
 
@@ -296,7 +309,7 @@ def play(page, width, height):
     check("the run waits for the message: RNA written, no protein yet",
           s["widgets"]["zuvo/RNA(0)"]["text"] == "aug" and s["widgets"]["zuvo/naame(0)"]["text"] == "")
     p.compare("missing-stop", s, "box", "zuvo")
-    p.click(next(w["rect"] for k, w in s["widgets"].items() if k.startswith("/button:")))
+    p.click(p.css(next(w["rect"] for k, w in s["widgets"].items() if k.startswith("/button:"))))
     p.tell("close")
     s = p.wait("the run finished", lambda s: not p.window(s, "box") and p.window(s, "mutazioni"))
     check("the run went on: the protein is drawn", s["widgets"]["zuvo/naame(0)"]["text"] == "Met")
@@ -537,6 +550,178 @@ def update(driver, url, folder, a):
                 os.remove(path + ext)
     return b_folder, b
 
+# Each screen a pupil meets: CSS size, density, touch, the least codon box and whether the
+# codon table fits beside the main window.
+SCREENS = [("laptop", 1366, 768, 1, False, 24, True), ("projector", 1920, 1080, 1, False, 36, True),
+           ("android-panel", 1920, 1080, 2, True, 36, True), ("panel-4k", 3840, 2160, 1, True, 72, True),
+           ("tablet", 1024, 768, 2, True, 33, False), ("phone", 780, 360, 3, True, 20, False),
+           ("laptop-200", 683, 384, 2, False, 20, False)]
+
+# Every canvas of the game against its size on screen: drawn at the screen's density, not stretched.
+SHARP = """
+const host = document.querySelector('#qt-shadow-container');
+return [...host.shadowRoot.querySelectorAll('canvas')].filter(c => c.getClientRects().length).map(c => {
+  const r = c.getBoundingClientRect();
+  return Math.max(Math.abs(c.width - r.width * devicePixelRatio), Math.abs(c.height - r.height * devicePixelRatio));
+});"""
+
+
+def on_screen(d, width, height, density, touch):
+    d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {"width": width, "height": height,
+                      "deviceScaleFactor": density, "mobile": touch})
+    d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5})
+
+
+def whole(p, s, names=("zuvo", "Atab")):
+    vw, vh, _ = p.room()
+    frames = [p.css(p.window(s, n)["frame"]) for n in names if p.window(s, n)]
+    return len(frames) == len(names) and all(x >= 0 and y >= 0 and x + w <= vw and y + h <= vh for x, y, w, h in frames)
+
+
+def screens(driver, url, out):
+    """A light pass on each screen: the fit, whole windows, sharp canvases and a picture; then the
+    zoom keys, the wheel, two fingers, the turned tablet and phone, and the full-screen control."""
+    p = Page(driver, None, out)
+    box = lambda s, i: s["widgets"][f"zuvo/nt({i})"]["text"]
+    for name, width, height, density, touch, floor, side in SCREENS:
+        on_screen(driver, width, height, density, touch)
+        driver.get(url)
+        s = p.wait(f"{name}: both windows", lambda s: p.window(s, "zuvo") and p.window(s, "Atab"))
+        codon = p.rect(s, "zuvo/nt(0)")[2]
+        main, table = (p.css(p.window(s, n)["frame"]) for n in ("zuvo", "Atab"))
+        apart = main[0] + main[2] <= table[0]
+        check(f"{name}: a codon box is at least {floor} pixels, the main window whole"
+              f"{', the table beside it' if side else ''}",
+              codon >= floor and whole(p, s, ("zuvo", "Atab") if side else ("zuvo",)) and apart == side,
+              f"box {codon}, main {main}, table {table}, room {p.room()}")
+        unsharp = driver.execute_script(SHARP)
+        check(f"{name}: every canvas drawn at density {density}", unsharp and max(unsharp) <= 1, str(unsharp))
+        driver.save_screenshot(os.path.join(out, f"screen-{name}.png"))
+        if name == "laptop":
+            keys(p)
+        if name == "tablet":
+            turned(p, box)
+        if name == "phone":
+            on_screen(driver, height, width, density, touch)
+            shown = lambda: driver.execute_script("const g = document.getElementById('gira'); "
+                                                  "return !g.hidden && g.getClientRects().length ? g.textContent : ''")
+            end = time.monotonic() + 5
+            while time.monotonic() < end and not shown():
+                time.sleep(0.05)
+            driver.save_screenshot(os.path.join(out, "screen-phone-upright.png"))
+            check("phone upright: the page asks to turn it, in Italian", "Gira il telefono" in shown(), shown())
+            on_screen(driver, width, height, density, touch)
+            s = p.wait("phone turned back", lambda s: not shown() and whole(p, s, ("zuvo",)))
+            check("phone turned back: the notice goes, the main window whole", bool(s))
+    on_screen(driver, 1366, 768, 1, False)
+    driver.get(url)
+    p.wait("the laptop again", lambda s: p.window(s, "zuvo"))
+    full_screen(p)
+
+
+def zoom_of(p):
+    return p.d.execute_script("return window.vintalemModule.vintalemZoom()")
+
+
+def keys(p):
+    """Ctrl with = − 0 zoom the game, not the browser; Ctrl+wheel too; past the room it scrolls."""
+    steps = [("=", "Equal", 187, 1.1), ("=", "Equal", 187, 1.25), ("-", "Minus", 189, 1.1), ("0", "Digit0", 48, 1.0)]
+    for key, code, vk, zoom in steps:
+        p.chord(key, code, vk, 2)
+        end = time.monotonic() + 2
+        while time.monotonic() < end and abs(zoom_of(p) - zoom) > 1e-6:
+            time.sleep(0.05)
+        check(f"Ctrl+{key}: the game at {zoom:.0%}, the browser not zoomed", abs(zoom_of(p) - zoom) < 1e-6
+              and p.d.execute_script("return visualViewport.scale === 1 && devicePixelRatio === 1"), str(zoom_of(p)))
+    unsharp = p.d.execute_script(SHARP)
+    check("zoomed, the canvases are drawn anew at their size", unsharp and max(unsharp) <= 1, str(unsharp))
+    p.d.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": "mouseWheel", "x": 300, "y": 300, "deltaX": 0,
+                                                     "deltaY": -300, "modifiers": 2})
+    end = time.monotonic() + 2
+    while time.monotonic() < end and zoom_of(p) < 1.5:
+        time.sleep(0.05)
+    check("Ctrl+wheel zooms in", zoom_of(p) >= 1.5, str(zoom_of(p)))
+    for _ in range(8):
+        p.chord("=", "Equal", 187, 2)
+    scrolls = p.d.execute_script("const v = document.getElementById('vista'); "
+                                 "return [v.scrollWidth > v.clientWidth, v.scrollHeight > v.clientHeight]")
+    check("three times: the room scrolls to all of the game", zoom_of(p) == 3 and all(scrolls), str(scrolls))
+    # The keyboard's focus is always brought into view.
+    seen = []
+    for _ in range(24):
+        p.keys(Keys.TAB)
+        time.sleep(0.1)
+        seen.append(p.d.execute_script(IN_VIEW))
+    check("zoomed past the room, the control with the focus is in view", all(seen), str(seen))
+    p.d.save_screenshot(os.path.join(p.out, "screen-laptop-zoom-3.png"))
+    p.chord("0", "Digit0", 48, 2)
+    s = p.wait("Ctrl+0", lambda s: zoom_of(p) == 1 and whole(p, s))
+    check("Ctrl+0: the fitted size again, nothing to scroll", bool(s) and not p.d.execute_script(
+        "const v = document.getElementById('vista'); return v.scrollWidth > v.clientWidth"))
+
+
+IN_VIEW = """
+let a = document.activeElement;
+while (a && a.shadowRoot && a.shadowRoot.activeElement) a = a.shadowRoot.activeElement;
+const r = a.getBoundingClientRect(), v = document.getElementById('vista').getBoundingClientRect();
+return r.left >= v.left - 1 && r.top >= v.top - 1 && r.right <= v.right + 1 && r.bottom <= v.bottom + 1;"""
+
+
+def turned(p, box):
+    """A codon typed on the tablet survives turning it upright and back; two fingers spread zoom."""
+    t = Touch(p.d, None)
+    s = p.state()
+    t.tap(p.rect(s, "zuvo/nt(2)"), end=True)
+    p.wait("the tap's focus", lambda s: s["focus"] == "nt(2)")
+    for _ in range(3):
+        t.backspace()
+    t.commit("ggg")
+    p.wait("the codon typed", lambda s: box(s, 2) == "ggg")
+    on_screen(p.d, 768, 1024, 2, True)
+    s = p.wait("the tablet upright", lambda s: whole(p, s, ("zuvo",)) and p.room()[0] < 800)
+    on_screen(p.d, 1024, 768, 2, True)
+    s = p.wait("the tablet turned back", lambda s: whole(p, s, ("zuvo",)) and p.room()[0] > 900)
+    check("the tablet turned upright and back keeps the codon typed and the main window whole", box(s, 2) == "ggg")
+    before = zoom_of(p)
+    # Two touch points moving apart: the game's own zoom, drawn anew, the codon still there.
+    x, y = 300, 300
+    for i, step in enumerate(range(0, 101, 20)):
+        points = [{"x": x - step, "y": y, "id": 1}, {"x": x + 40 + step, "y": y, "id": 2}]
+        t.d.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchStart" if i == 0 else "touchMove",
+                                                         "touchPoints": points})
+        time.sleep(0.05)
+    t.d.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+    end = time.monotonic() + 2
+    while time.monotonic() < end and zoom_of(p) <= before * 1.5:
+        time.sleep(0.05)
+    unsharp = p.d.execute_script(SHARP)
+    s = p.state()
+    check("two fingers spread zoom the game, drawn anew, not the page", zoom_of(p) > before * 1.5
+          and p.d.execute_script("return visualViewport.scale") == 1 and max(unsharp) <= 1 and box(s, 2) == "ggg",
+          f"zoom {before} -> {zoom_of(p)}, canvases {unsharp}")
+    p.d.save_screenshot(os.path.join(p.out, "screen-tablet-pinched.png"))
+
+
+def full_screen(p):
+    """The page's bar: its full-screen control reached by keyboard and named for a screen reader."""
+    names = [n["name"] for n in ax(p.d) if n["role"] == "button"]
+    check("the page's bar speaks Italian to a screen reader",
+          all(n in names for n in ("Ingrandisci", "Riduci", "Adatta allo schermo", "Schermo intero")), str(names))
+    p.d.execute_script("document.getElementById('schermoIntero').focus()")
+    p.keys(Keys.ENTER)
+    end = time.monotonic() + 3
+    while time.monotonic() < end and not p.d.execute_script("return !!document.fullscreenElement"):
+        time.sleep(0.05)
+    on = p.d.execute_script("const b = document.getElementById('schermoIntero'); "
+                            "return [!!document.fullscreenElement, b.getAttribute('aria-pressed'), b.getAttribute('aria-label')]")
+    p.keys(Keys.ENTER)
+    end = time.monotonic() + 3
+    while time.monotonic() < end and p.d.execute_script("return !!document.fullscreenElement"):
+        time.sleep(0.05)
+    off = p.d.execute_script("return !!document.fullscreenElement")
+    check("the full-screen control puts the page in full screen and back", on == [True, "true", "Esci dallo schermo intero"]
+          and not off, f"{on} {off}")
+
 
 def finish():
     passed = sum(results)
@@ -547,11 +732,10 @@ def finish():
 class Touch:
     """A touch-only tablet: taps are touch events, text comes as a soft keyboard sends it."""
 
-    def __init__(self, driver):
+    def __init__(self, driver, size=(1024, 768)):
         self.d = driver
-        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                               {"width": 1024, "height": 768, "deviceScaleFactor": 1, "mobile": True})
-        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+        if size:
+            on_screen(driver, *size, 1, True)
 
     def tap(self, rect, end=False):
         """At the middle, or at a text box's end, where the caret then goes."""
@@ -588,7 +772,7 @@ def tablet(page):
     p.size = vw, vh = p.d.execute_script("return [innerWidth, innerHeight]")
     check("the tablet's screen is 1024 x 768", [vw, vh] == [1024, 768], f"{vw}x{vh}")
     check("both windows fit the tablet's screen", all(x >= 0 and y >= 0 and x + w <= vw and y + h <= vh
-          for x, y, w, h in (p.window(s, n)["frame"] for n in ("zuvo", "Atab"))))
+          for x, y, w, h in (p.css(p.window(s, n)["frame"]) for n in ("zuvo", "Atab"))))
     codons = [s["widgets"][f"zuvo/nt({i})"]["text"] for i in range(20)]
     p.start_reference()
     p.tell("strand " + "".join(codons))
@@ -627,7 +811,7 @@ def tablet(page):
     p.tell("code")
     s = p.wait("a tap's run", lambda s: s["widgets"]["zuvo/naame(0)"]["text"] == "Met" or p.window(s, "box"))
     if p.window(s, "box"):
-        t.tap(next(w["rect"] for k, w in s["widgets"].items() if k.startswith("/button:")))
+        t.tap(p.css(next(w["rect"] for k, w in s["widgets"].items() if k.startswith("/button:"))))
         p.tell("close")
         s = p.wait("the run finished", lambda s: not p.window(s, "box") and s["widgets"]["zuvo/naame(0)"]["text"] == "Met")
     check("a tap on the button runs the code", s["widgets"]["zuvo/naame(0)"]["text"] == "Met")
@@ -649,6 +833,7 @@ def main():
     a.add_argument("--measure", action="store_true", help="also the load, the size, offline use and an update")
     a.add_argument("--no-webgl", action="store_true")
     a.add_argument("--tablet", action="store_true", help="a touch-only game instead of the whole one")
+    a.add_argument("--screens", action="store_true", help="a light pass on each screen instead of a game")
     args = a.parse_args()
     os.makedirs(args.out, exist_ok=True)
     server = serve(args.folder)
@@ -664,7 +849,9 @@ def main():
         if args.no_webgl:
             check("no WebGL in this browser", driver.execute_script(
                 "const c = document.createElement('canvas'); return !c.getContext('webgl') && !c.getContext('webgl2')"))
-        if args.tablet:
+        if args.screens:
+            screens(driver, url, args.out)
+        elif args.tablet:
             tablet(page)
         else:
             play(page, args.width, args.height)
