@@ -81,10 +81,9 @@ wasm)
     opts=("${common[@]}" -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DFEATURE_thread=OFF
           -DFEATURE_optimize_size=ON "${unused[@]}"
           -DCMAKE_TOOLCHAIN_FILE="$EMSDK/upstream/emscripten/cmake/Modules/Platform/Emscripten.cmake")
-    # The game carries and draws its own face: Qt's embedded fonts would only weigh. A window
-    # dragged by its title bar follows the pointer at any scale (6.8.2 adds the page's pixels
-    # to the window's logical position, so a scaled window ran ahead of the finger).
-    patches=(no-wasm-fonts scaled-title-bar-drag)
+    # The game carries and draws its own face: Qt's embedded fonts would only weigh. The page
+    # scales the game, and the pointer must land where it points at any scale.
+    patches=(no-wasm-fonts scaled-pointer)
     ;;
 *) echo "cross-qt: unknown target $target" >&2; exit 2 ;;
 esac
@@ -111,12 +110,25 @@ echo "cross-qt: building qtbase $version for $target once, into $prefix" >&2
         ! grep -q wasmfonts "$src/src/plugins/platforms/wasm/CMakeLists.txt" ||
             { echo "cross-qt: Qt's embedded fonts could not be left out" >&2; exit 1; }
     fi
-    if [[ " ${patches[*]} " == *" scaled-title-bar-drag "* ]]; then
-        f="$src/src/plugins/platforms/wasm/qwasmwindownonclientarea.cpp"
+    if [[ " ${patches[*]} " == *" scaled-pointer "* ]]; then
+        # Qt's browser platform gives pointer positions in the page's pixels where the window
+        # system interface takes a window's native ones, and moves a window dragged by its title
+        # bar by page pixels in logical ones: right only at scale 1.
+        wasm="$src/src/plugins/platforms/wasm"
+        factor='QHighDpiScaling::factor'
         sed -i -e 's|^#include "qwasmwindownonclientarea.h"$|&\n#include <QtGui/private/qhighdpiscaling_p.h>|' \
-            -e 's|const QPoint delta = (clipPointWithScreen(event.localPoint) - m_moveStartPoint).toPoint();|const QPoint delta = ((clipPointWithScreen(event.localPoint) - m_moveStartPoint) / QHighDpiScaling::factor(m_window->window())).toPoint();|' "$f"
-        grep -q 'm_moveStartPoint) / QHighDpiScaling::factor' "$f" ||
-            { echo "cross-qt: the title bar's drag could not be scaled" >&2; exit 1; }
+            -e "s|const QPoint delta = (clipPointWithScreen(event.localPoint) - m_moveStartPoint).toPoint();|const QPoint delta = ((clipPointWithScreen(event.localPoint) - m_moveStartPoint) / $factor(m_window->window())).toPoint();|" \
+            "$wasm/qwasmwindownonclientarea.cpp"
+        sed -i -e 's|^#include "qwasmwindowclientarea.h"$|&\n#include <QtGui/private/qhighdpiscaling_p.h>|' \
+            -e "s|m_window->window()->mapFromGlobal(targetPointClippedToScreen),|m_window->window()->mapFromGlobal(targetPointClippedToScreen / $factor(m_window->window())) * $factor(m_window->window()),|" \
+            -e "s|QPointF(m_window->window()->mapFromGlobal(targetPointClippedToScreen));|QPointF(m_window->window()->mapFromGlobal(targetPointClippedToScreen / $factor(m_window->window())));|" \
+            "$wasm/qwasmwindowclientarea.cpp"
+        sed -i -e 's|^#include "qwasmwindow.h"$|&\n#include <QtGui/private/qhighdpiscaling_p.h>|' \
+            -e "s#\(window()\|m_window\)->mapFromGlobal(pointInScreen)#\1->mapFromGlobal(pointInScreen / $factor(window())) * $factor(window())#" \
+            "$wasm/qwasmwindow.cpp"
+        [ "$(cat "$wasm/qwasmwindownonclientarea.cpp" "$wasm/qwasmwindowclientarea.cpp" "$wasm/qwasmwindow.cpp" |
+             grep -o "$factor(" | wc -l)" -eq 12 ] ||
+            { echo "cross-qt: the pointer's positions could not be scaled" >&2; exit 1; }
     fi
     cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$prefix" "${opts[@]}" >&2
     cmake --build "$work/build" -j "$jobs" >&2
