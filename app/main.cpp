@@ -10,6 +10,7 @@
 #include "web/page_accessibility.h"
 #include "web/page_bridge.h"
 #include "web/page_keys.h"
+#include "web/page_link.h"
 #include "web/page_screen.h"
 #endif
 
@@ -37,11 +38,15 @@ int main(int argc, char* argv[])
     vintalem::web::tellPageWhenOver(toolkit.forms());
     // Before the first window shows, so that each is placed at the scale it will have.
     vintalem::web::fitGameToPage(toolkit.forms(), zoom);
+    vintalem::web::followLink(toolkit);
 #endif
 
     // Activated: the keyboard starts in the main window, not in the codon table shown before it.
     if (!toolkit.forms().show(names::zuvo, true))
         return 1;
+#ifdef Q_OS_WASM
+    vintalem::web::showLinkedBoxes(toolkit);
+#endif
     const int status = QApplication::exec();
     // Unloaded forms wait for deferred deletion; finish it before the toolkit goes.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

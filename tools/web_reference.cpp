@@ -4,12 +4,14 @@
 //   strand S          the game starts with the 60-letter template strand S
 //   set I TEXT        codon box I holds TEXT ("-" for empty)
 //   code | close      press "Codifica proteina" | close the message box that is up
+//   replaced          answers "ok" and the replaced amino acids' names, slot by slot, joined by '|'
 //   lookup I          click glyph I      about | ok   open the about window | press "Ok"
 //   compare WINDOW SHOT X Y FOCUS [L T W H]...   the client area of WINDOW ("box" for the
 //                     message box) against the part of the picture SHOT whose top left is X, Y,
 //                     leaving out the control FOCUS and the page's rectangles L T W H
 #include "app/assets.h"
 #include "app/forms.h"
+#include "core/shared_strand.h"
 #include "ui/form_names.h"
 #include "ui/main/main_form.h"
 #include "ui/toolkit/toolkit.h"
@@ -39,25 +41,6 @@ constexpr double kTileTolerance = 24.0;
 // At a fractional scale the two Qts round a line to device pixels each its own way: a one-pixel
 // line drawn two pixels wide differs by up to 32 levels (measured at 1.375).
 constexpr double kFractionalTileTolerance = 36.0;
-
-// Plays back the strand's middle bases and stop template, as the game draws them.
-class StrandSource final : public RandomSource {
-public:
-    explicit StrandSource(const std::string& strand)
-    {
-        for (std::size_t i = 3; i + 3 < strand.size(); ++i)
-            values_.push_back(value(strand[i]));
-        const std::string stop = strand.substr(57);
-        values_.push_back(stop == "act" ? 0.1f : stop == "atc" ? 0.5f : 0.9f);
-    }
-    void randomize() override {}
-    float next() override { return next_ < values_.size() ? values_[next_++] : 0.0f; }
-
-private:
-    static float value(char base) { return base == 'a' ? 0.1f : base == 'g' ? 0.35f : base == 'c' ? 0.6f : 0.85f; }
-    std::vector<float> values_;
-    std::size_t next_ = 0;
-};
 
 // The box the page shows, kept open until "close" so that a run waits as it does in the page.
 class HeldMessages final : public MessageService {
@@ -145,7 +128,7 @@ int main(int argc, char* argv[])
         in >> command;
         QString answer = QStringLiteral("ok");
         if (command == "strand" && in >> a && a.size() == 60) {
-            toolkit.setRandom(std::make_unique<StrandSource>(a));
+            toolkit.setRandom(std::make_unique<RandomService<vintalem::ReplayedDraws>>(vintalem::ReplayedDraws(vintalem::drawsFor(a))));
             main = toolkit.forms().load<MainForm>(names::zuvo);
             main->show();
         } else if (main && command == "set" && in >> n >> a && n >= 0 && n < MainForm::kSlots) {
@@ -158,6 +141,11 @@ int main(int argc, char* argv[])
             main->AA_Click(n);
         } else if (command == "about") {
             toolkit.forms().show(names::Information);
+        } else if (main && command == "replaced") {
+            QStringList names;
+            for (const Label* name : main->OldAaName)
+                names << name->text();
+            answer = QStringLiteral("ok ") + names.join(u'|');
         } else if (command == "ok") {
             if (auto* ok = toolkit.forms().find(names::Information))
                 ok->findChild<QPushButton*>(QStringLiteral("ok"))->click();

@@ -1,5 +1,7 @@
 #include "game.h"
 
+#include "core/shared_strand.h"
+
 #include "core/codon_table.h"
 #include "ui/form_names.h"
 #include "ui/main/mutation_form.h"
@@ -41,15 +43,10 @@ const QStringList kDesignedCodes{
 
 std::unique_ptr<ScriptedSource> sourceFor(const std::array<const char*, 20>& codons)
 {
-    // Each middle base is drawn from one value; the stop template from one more.
-    auto valueFor = [](char base) { return base == 'a' ? 0.1f : base == 'g' ? 0.35f : base == 'c' ? 0.6f : 0.85f; };
-    std::vector<float> values;
-    for (std::size_t slot = 1; slot + 1 < codons.size(); ++slot)
-        for (const char* c = codons[slot]; *c; ++c)
-            values.push_back(valueFor(*c));
-    const std::string_view stop = codons.back();
-    values.push_back(stop == "act" ? 0.1f : stop == "atc" ? 0.5f : 0.9f);
-    return std::make_unique<ScriptedSource>(std::move(values));
+    std::string strand;
+    for (const char* codon : codons)
+        strand += codon;
+    return std::make_unique<ScriptedSource>(drawsFor(strand));
 }
 
 template <typename Widgets>

@@ -27,6 +27,8 @@ public:
     void setMessages(std::unique_ptr<MessageService> messages) { messages_ = std::move(messages); }
     void setClock(std::unique_ptr<Clock> clock) { clock_ = std::move(clock); }
     void setRandom(std::unique_ptr<RandomSource> random) { random_ = std::move(random); }
+    // For a source that hands over to the one it replaces.
+    std::unique_ptr<RandomSource> takeRandom() { return std::move(random_); }
 
 private:
     // Services outlive the forms, which may hold alarms of the clock.
