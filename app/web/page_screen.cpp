@@ -79,6 +79,19 @@ void tellScene()
                       std::ceil((covered.bottom() + 1) * scale));
 }
 
+QRect available(const QSizeF& room)
+{
+    const qreal scale = pageZoom->scale();
+    return QRect(0, 0, int(room.width() / scale), int(room.height() / scale));
+}
+
+bool allWhole(const QSizeF& room)
+{
+    const QRect area = available(room);
+    const std::vector<QWidget*> windows = shownWindows();
+    return std::all_of(windows.begin(), windows.end(), [&area](const QWidget* w) { return area.contains(w->frameGeometry()); });
+}
+
 // The windows laid out afresh in the room at the new scale: the largest first, from the top
 // left, the others beside it where there is room, else over it.
 void arrange(const QSizeF& room)
@@ -90,9 +103,7 @@ void arrange(const QSizeF& room)
     std::vector<QSize> sizes;
     for (const QWidget* window : windows)
         sizes.push_back(outerSize(*window));
-    const qreal scale = pageZoom->scale();
-    const QRect available(0, 0, int(room.width() / scale), int(room.height() / scale));
-    const std::vector<QPoint> places = ui::placeWindows(available.adjusted(0, 0, -1, -1), sizes);
+    const std::vector<QPoint> places = ui::placeWindows(available(room).adjusted(0, 0, -1, -1), sizes);
     for (std::size_t i = 0; i < windows.size(); ++i)
         windows[i]->move(places[i]);
 }
@@ -111,7 +122,8 @@ void refit()
     const bool changed = !qFuzzyCompare(fit.scale, fitted.scale) || fit.sideBySide != fitted.sideBySide;
     fitted = fit;
     pageZoom->setFit(fit.scale);
-    if (changed)
+    // Also when the windows, measured at last, no longer fit where they were first placed.
+    if (changed || (pageZoom->zoom() == 1 && !allWhole(room)))
         arrange(room);
     tellScene();
 }
