@@ -19,7 +19,7 @@ build=${VINTALEM_WASM_BUILD:-build-wasm}
 export JOBS=${JOBS:-$(nproc)}
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 
-scripts/setup.sh emscripten nodejs ninja-build brotli dpkg-dev librsvg2-bin python3-fonttools
+scripts/setup.sh emscripten nodejs ninja-build brotli dpkg-dev librsvg2-bin python3-fonttools node-qrcode-generator
 qt=${VINTALEM_WASM_QT:-$(scripts/cross-qt.sh wasm)}
 # qt-cmake finds emcc through the same emsdk layout Qt was built with.
 export EMSDK=${EMSDK:-${VINTALEM_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vintalem-qt}/emsdk-debian}
@@ -38,12 +38,17 @@ rm -rf "$out"
 mkdir -p "$out"
 cp "$build/vintalem.js" "$build/vintalem.wasm" "$qt/plugins/platforms/qtloader.js" "$out/"
 cp packaging/windows/vintalem.ico "$out/favicon.ico"
+# The teacher's QR code: Debian's JavaScript QR code generator, loaded when first shown.
+cp /usr/share/javascript/qrcode-generator/qrcode.js "$out/qrcode.js"
+# How Apache serves the folder as it stands (nginx: app/web/nginx.conf, in the README).
+cp app/web/htaccess "$out/.htaccess"
 for size in 192 512; do rsvg-convert -w $size -h $size data/vintalem.svg -o "$out/icona-$size.png"; done
 # The build's identity names the service worker's cache, so a new build replaces the old one
 # whole; the page asks for its code under it, and fills its bar against the code's real size.
-id=$(cat "$out"/* app/web/index.html app/web/sw.js app/web/manifest.webmanifest | sha256sum | cut -c1-12)
+id=$(cat "$out"/* app/web/index.html app/web/pagina.js app/web/sw.js app/web/manifest.webmanifest | sha256sum | cut -c1-12)
 wasm_bytes=$(stat -c %s "$out/vintalem.wasm")
 sed -e "s/@BUILD@/$id/g" -e "s/@WASM_BYTES@/$wasm_bytes/g" app/web/index.html >"$out/index.html"
+sed -e "s/@BUILD@/$id/g" app/web/pagina.js >"$out/pagina.js"
 sed -e "s/@BUILD@/$id/g" app/web/sw.js >"$out/sw.js"
 sed -e "s/@BUILD@/$id/g" app/web/manifest.webmanifest >"$out/manifest.webmanifest"
 
@@ -61,6 +66,7 @@ cp /usr/share/doc/qt6-base-dev/copyright "$out/licenze/Qt.txt"
 cp /usr/share/doc/qt6-translations-l10n/copyright "$out/licenze/Qt-traduzioni.txt"
 cp "/usr/share/doc/$font_package/copyright" "$out/licenze/Liberation-fonts.txt"
 cp /usr/share/doc/emscripten/copyright "$out/licenze/Emscripten.txt"
+cp /usr/share/doc/node-qrcode-generator/copyright "$out/licenze/qrcode-generator.txt"
 {
     echo '<!doctype html><html lang="it"><meta charset="utf-8"><title>Vintalem: licenze</title>'
     echo '<h1>Vintalem: licenze</h1><p>La pagina è distribuita sotto la licenza GPL-3.</p><ul>'

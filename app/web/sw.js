@@ -4,12 +4,12 @@
 "use strict";
 const BUILD = "@BUILD@";
 const CACHE = "vintalem-" + BUILD;
-const SMALL = ["manifest.webmanifest", "favicon.ico", "icona-192.png", "icona-512.png"];
+const SMALL = ["manifest.webmanifest", "favicon.ico", "icona-192.png", "icona-512.png", "qrcode.js"];
 
 self.addEventListener("install", (event) => {
   // The page and the small files now; the code is kept as the page fetches it, so that it is
   // downloaded once.
-  const files = ["index.html", ...SMALL.map((f) => f + "?build=" + BUILD)];
+  const files = ["index.html", ...["pagina.js", ...SMALL].map((f) => f + "?build=" + BUILD)];
   event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(files.map((f) => new Request(f, { cache: "reload" }))))
     .then(() => self.skipWaiting()));
 });
