@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QTimer>
 #include <QWidget>
 
 #include <emscripten.h>
@@ -143,6 +144,8 @@ void fitGameToPage(ui::FormRegistry& forms, ui::Zoom& zoom)
     QObject::connect(&zoom, &ui::Zoom::scaleChanging, &zoom, [](qreal scale) { vintalem_scaling_js(scale); });
     QObject::connect(&zoom, &ui::Zoom::scaleChanged, &zoom, [] { tellScene(); });
     refit();
+    // Once more when the first windows have shown and the page has measured their frames.
+    QTimer::singleShot(0, &zoom, [&zoom] { QTimer::singleShot(0, &zoom, [] { refit(); }); });
 }
 
 }  // namespace vintalem::web

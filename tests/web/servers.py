@@ -198,6 +198,8 @@ def main():
         url = base + "/"
         wt.watch_policy(driver)
         wt.measure_frame(driver, url, args.server)
+        if args.server == "apache":
+            wt.slow_loads(driver, url)
         a_build = wt.offline(driver, url, ROOT, args.out)
         server.terminate()
         server.wait(timeout=10)
