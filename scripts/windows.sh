@@ -11,8 +11,9 @@ cd "$(dirname "$0")/.."
 root=$PWD
 build=${BUILD_WINDOWS:-build-windows}
 
-scripts/setup.sh g++-mingw-w64-x86-64-posix wine wine64 wixl msitools ninja-build dpkg-dev \
-    zip unzip openbox xdotool imagemagick x11-utils
+# wine64-preloader is only suggested by wine64, but without it Wine now and then fails to start.
+scripts/setup.sh g++-mingw-w64-x86-64-posix wine wine64 wine64-preloader wixl msitools ninja-build \
+    dpkg-dev zip unzip openbox xdotool imagemagick x11-utils
 start=$(date +%s)
 qt=$(scripts/cross-qt.sh windows)
 echo "windows: Qt for Windows ready in $(( $(date +%s) - start )) s: $qt"
