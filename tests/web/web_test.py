@@ -697,6 +697,16 @@ def screens(driver, url, out):
         if name == "tablet":
             turned(p, box)
         if name == "phone":
+            # Played by touch: a codon changed by the soft keyboard, then a run.
+            t = Touch(driver, None)
+            t.tap(p.rect(s, "zuvo/nt(1)"), end=True)
+            p.wait("the phone's tap", lambda s: s["focus"] == "nt(1)")
+            t.backspace()
+            t.commit("g")
+            t.tap(p.rect(p.state(), "zuvo/CodProt"))
+            s = p.wait("the phone's run", lambda s: s["widgets"]["zuvo/naame(0)"]["text"] == "Met" or p.window(s, "box"))
+            check("phone: played by touch, a codon changed and the protein coded",
+                  s["widgets"]["zuvo/naame(0)"]["text"] == "Met" and s["widgets"]["zuvo/nt(1)"]["text"].endswith("g"))
             on_screen(driver, height, width, density, touch)
             shown = lambda: driver.execute_script("const g = document.getElementById('gira'); "
                                                   "return !g.hidden && g.getClientRects().length ? g.textContent : ''")
