@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <QtGui/private/qhighdpiscaling_p.h>
+#include <QtGui/private/qwindow_p.h>
 
 #include <algorithm>
 #include <array>
@@ -141,6 +142,11 @@ void Zoom::apply(qreal previous)
         if (!handle)
             continue;
         handle->setGeometry(window->geometry());
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        // From 6.6 a window keeps its ratio until told: a window system that reports no change
+        // of its own (offscreen) would draw at the old one.
+        QWindowPrivate::get(handle)->updateDevicePixelRatio();
+#endif
         if (keepsOnScreen_ && window->isVisible())
             keepOnScreen(*window);
         repaintAll(*window);
