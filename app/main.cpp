@@ -5,6 +5,7 @@
 #include "ui/toolkit/zoom.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #ifdef Q_OS_WASM
 #include "web/page_accessibility.h"
@@ -17,6 +18,9 @@
 int main(int argc, char* argv[])
 {
     using namespace vintalem::ui;
+#ifdef Q_OS_WASM
+    vintalem::web::mark("main");
+#endif
     QApplication app(argc, argv);
     setUpApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral("vintalem"));
@@ -46,6 +50,8 @@ int main(int argc, char* argv[])
         return 1;
 #ifdef Q_OS_WASM
     vintalem::web::showLinkedBoxes(toolkit);
+    vintalem::web::mark("shown");
+    QTimer::singleShot(0, [] { vintalem::web::mark("running"); });
 #endif
     const int status = QApplication::exec();
     // Unloaded forms wait for deferred deletion; finish it before the toolkit goes.

@@ -28,6 +28,12 @@ namespace vintalem::web {
 
 namespace {
 
+EM_JS_DEPS(vintalem_bridge, "$UTF8ToString");
+
+EM_JS(void, vintalem_mark_js, (const char* name), {
+    performance.mark("vintalem-" + UTF8ToString(name));
+});
+
 EM_JS(void, vintalem_game_over_js, (), {
     if (typeof window.vintalemGameOver === "function")
         window.vintalemGameOver();
@@ -114,6 +120,8 @@ void giveFacesToPage()
     }
     vintalem_screen_ready_js(regular.constData(), int(regular.size()), bold.constData(), int(bold.size()));
 }
+
+void mark(const char* name) { vintalem_mark_js(name); }
 
 void tellPageWhenOver(ui::FormRegistry& forms)
 {

@@ -511,13 +511,15 @@ PROFILE = """
 const at = (name) => { const m = performance.getEntriesByName(name)[0]; return m ? Math.round(m.startTime) : null; };
 const code = performance.getEntriesByType('resource').find(e => e.name.includes('vintalem.wasm'));
 return {request: code ? Math.round(code.requestStart || code.startTime) : null, downloaded: at('vintalem-downloaded'),
-        compiled: at('vintalem-compiled'), started: at('vintalem-started'), transfer: code ? code.transferSize : null};"""
+        compiled: at('vintalem-compiled'), started: at('vintalem-started'), main: at('vintalem-main'),
+        shown: at('vintalem-shown'), running: at('vintalem-running'), transfer: code ? code.transferSize : null};"""
 
 
 def profile(driver, what, frame):
     p = driver.execute_script(PROFILE)
     print(f"profile, {what}: code asked at {p['request']} ms, downloaded at {p['downloaded']} ms "
           f"({p['transfer']} bytes over the wire), compiled at {p['compiled']} ms, Qt started at {p['started']} ms, "
+          f"main at {p['main']} ms, its windows shown at {p['shown']} ms, its loop at {p['running']} ms, "
           f"first frame at {frame:.0f} ms", flush=True)
 
 
