@@ -753,6 +753,14 @@ def keys(p):
     scrolls = p.d.execute_script("const v = document.getElementById('vista'); "
                                  "return [v.scrollWidth > v.clientWidth, v.scrollHeight > v.clientHeight]")
     check("three times: the room scrolls to all of the game", zoom_of(p) == 3 and all(scrolls), str(scrolls))
+    # The wheel over a window moves the room, not the game's controls.
+    where = lambda: p.d.execute_script("const v = document.getElementById('vista'); return [v.scrollLeft, v.scrollTop]")
+    before = where()
+    p.d.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": "mouseWheel", "x": 400, "y": 300, "deltaX": 0, "deltaY": 200})
+    end = time.monotonic() + 2
+    while time.monotonic() < end and where()[1] == before[1]:
+        time.sleep(0.05)
+    check("zoomed past the room, the wheel scrolls it", where()[1] > before[1], f"{before} -> {where()}")
     # The keyboard's focus is always brought into view.
     seen = []
     for _ in range(24):
