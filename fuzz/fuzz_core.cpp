@@ -12,6 +12,7 @@
 #include "core/codon_table.h"
 #include "core/coding_run.h"
 #include "core/sequence.h"
+#include "core/shared_strand.h"
 
 #include <array>
 #include <cstddef>
@@ -243,6 +244,30 @@ void splitCompact(std::string_view bytes, CodonTexts& texts, std::string& refere
 
 }  // namespace
 
+// The bytes as a page's address: a strand a link starts on is one the generator draws again
+// from its draws, its boxes hold up to three bases, and writing it back reads the same.
+void checkLink(std::string_view bytes)
+{
+    const LinkReading reading = readLink(bytes);
+    CHECK(!reading.game || reading.problem == LinkProblem::None);
+    if (!reading.game)
+        return;
+    const SharedStrand& game = *reading.game;
+    CHECK(checkStrand(game.strand) == LinkProblem::None);
+    ReplayedDraws replay(drawsFor(game.strand));
+    const CodonTexts drawn = drawSequence(replay);
+    CodonTexts boxes;
+    for (std::size_t i = 0; i < kCodonCount; ++i) {
+        CHECK(drawn[i] == game.strand.substr(i * kCodonLength, kCodonLength));
+        CHECK(!game.boxes[i] || game.boxes[i]->size() <= kCodonLength);
+        boxes[i] = game.boxes[i] ? *game.boxes[i] : drawn[i];
+    }
+    const LinkReading again = readLink(writeLink(game.strand, boxes));
+    CHECK(again.game && again.game->strand == game.strand);
+    for (std::size_t i = 0; i < kCodonCount; ++i)
+        CHECK((again.game->boxes[i] ? *again.game->boxes[i] : drawn[i]) == boxes[i]);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -262,5 +287,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     checkRun(texts, reference);
     checkGeneration(bytes);
+    checkLink(bytes);
     return 0;
 }
