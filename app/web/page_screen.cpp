@@ -52,18 +52,12 @@ std::vector<QWidget*> shownWindows()
     return shown;
 }
 
-QSize outerSize(const QWidget& window)
-{
-    const QSize frame = window.frameGeometry().size();
-    return frame != window.size() ? frame : window.size().grownBy(ui::kAssumedFrame);
-}
-
 // A window as it stands, or before it first shows as its designed client area with a menu bar
 // and a frame: the first fit is made again once the windows have been measured.
-QSizeF outerSize(const QString& name, int widthTwips, int heightTwips, bool menu)
+QSizeF outerSizeOf(const QString& name, int widthTwips, int heightTwips, bool menu)
 {
     if (const QWidget* window = registry->find(name); window && window->isVisible())
-        return outerSize(*window);
+        return ui::outerSize(*window);
     QSize size(ui::twipsToPixels(widthTwips), ui::twipsToPixels(heightTwips));
     if (menu)
         size.rheight() += QMenuBar().sizeHint().height();
@@ -103,7 +97,7 @@ void arrange(const QSizeF& room)
     });
     std::vector<QSize> sizes;
     for (const QWidget* window : windows)
-        sizes.push_back(outerSize(*window));
+        sizes.push_back(ui::outerSize(*window));
     const std::vector<QPoint> places = ui::placeWindows(available(room).adjusted(0, 0, -1, -1), sizes);
     for (std::size_t i = 0; i < windows.size(); ++i)
         windows[i]->move(places[i]);
@@ -116,8 +110,8 @@ void refit()
     if (room.isEmpty() || density <= 0)
         return;
     // Twips of the main window's and the codon table's client areas.
-    const QSizeF alone = outerSize(ui::names::zuvo, 10470, 5385, true);
-    const QSizeF table = outerSize(ui::names::Atab, 6600, 5010, false);
+    const QSizeF alone = outerSizeOf(ui::names::zuvo, 10470, 5385, true);
+    const QSizeF table = outerSizeOf(ui::names::Atab, 6600, 5010, false);
     const QSizeF pair(alone.width() + table.width(), std::max(alone.height(), table.height()));
     const ui::Fit fit = ui::fitScreen(room, density, alone, pair);
     const bool changed = !qFuzzyCompare(fit.scale, fitted.scale) || fit.sideBySide != fitted.sideBySide;

@@ -65,6 +65,25 @@ QMargins frameOf(const QWidget& w)
 
 }  // namespace
 
+QSize outerSize(const QWidget& window)
+{
+    const QMargins frame = frameOf(window);
+    return window.size().grownBy(frame.isNull() ? kAssumedFrame : frame);
+}
+
+void keepOnScreen(QWidget& window)
+{
+    QScreen* screen = window.screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    const QPoint at(clampStart(frame.left(), available.left(), available.right(), frame.width()),
+                    clampStart(frame.top(), available.top(), available.bottom(), frame.height()));
+    if (at != frame.topLeft())
+        window.move(at);
+}
+
 std::vector<QPoint> placeWindows(const QRect& available, const std::vector<QSize>& sizes, std::vector<QRect> occupied)
 {
     std::vector<QPoint> placed;

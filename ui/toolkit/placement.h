@@ -23,6 +23,14 @@ std::vector<QPoint> placeWindows(const QRect& available, const std::vector<QSize
 // title bar and a border.
 inline constexpr QMargins kAssumedFrame{6, 32, 6, 6};
 
+// A window's size with its frame: the frame as the window system reports it once the window
+// has been shown, kAssumedFrame before.
+QSize outerSize(const QWidget& window);
+
+// Moves a window back whole into its screen's free area, as far as it fits; else its top left
+// corner (its title bar) stays on it.
+void keepOnScreen(QWidget& window);
+
 // Moves a top-level window that has not been shown yet to where placeWindows puts it
 // among `others` (the program's other windows), on the screen they are on.
 void placeAmong(QWidget& window, const std::vector<const QWidget*>& others);

@@ -1,5 +1,7 @@
 #include "zoom.h"
 
+#include "placement.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -152,20 +154,6 @@ void Zoom::apply(qreal previous)
         repaintAll(*window);
     }
     emit scaleChanged(now);
-}
-
-void Zoom::keepOnScreen(QWidget& window)
-{
-    QScreen* screen = window.screen();
-    if (!screen)
-        return;
-    const QRect available = screen->availableGeometry();
-    const QRect frame = window.frameGeometry();
-    QPoint at = frame.topLeft();
-    at.setX(std::max(available.left(), std::min(at.x(), available.right() + 1 - frame.width())));
-    at.setY(std::max(available.top(), std::min(at.y(), available.bottom() + 1 - frame.height())));
-    if (at != frame.topLeft())
-        window.move(at);
 }
 
 bool Zoom::eventFilter(QObject* receiver, QEvent* event)

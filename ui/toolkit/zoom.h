@@ -55,8 +55,6 @@ public:
     // On a desktop each window stays whole on its screen as it grows; a page that scrolls
     // to what it does not show turns this off.
     void setKeepsWindowsOnScreen(bool keeps) { keepsOnScreen_ = keeps; }
-    // Moves a window back whole into its screen's free area, as far as it fits.
-    static void keepOnScreen(QWidget& window);
 
 signals:
     // Before the windows change, for what must be ready when they measure their frames.
