@@ -38,9 +38,6 @@ using namespace vintalem::ui;
 // little differently (up to 16 levels measured); a codon box holding another codon differs by
 // 30 or more, a wrong glyph, colour or missing control by far more.
 constexpr double kTileTolerance = 24.0;
-// At a fractional scale the two Qts round a line to device pixels each its own way: a one-pixel
-// line drawn two pixels wide differs by up to 32 levels (measured at 1.375).
-constexpr double kFractionalTileTolerance = 36.0;
 
 // The box the page shows, kept open until "close" so that a run waits as it does in the page.
 class HeldMessages final : public MessageService {
@@ -71,8 +68,6 @@ private:
 QString compare(const QImage& reference, const QString& shotFile, int x, int y, const std::vector<QRect>& skip,
                 const QString& name)
 {
-    const qreal scale = reference.devicePixelRatio();
-    const double tolerance = scale == std::round(scale) ? kTileTolerance : kFractionalTileTolerance;
     // Kept beside the page's picture, for a person to look at.
     reference.save(QString(shotFile).replace(QStringLiteral(".png"), QStringLiteral("-%1-desktop.png").arg(name)));
     const QImage shot = QImage(shotFile).convertToFormat(QImage::Format_RGB32);
@@ -101,11 +96,11 @@ QString compare(const QImage& reference, const QString& shotFile, int x, int y, 
             }
         }
     return QStringLiteral("%1 worst 8x8 tile differs by %2 at %3,%4 (tolerance %5)")
-        .arg(worst <= tolerance ? "ok" : "fail")
+        .arg(worst <= kTileTolerance ? "ok" : "fail")
         .arg(worst, 0, 'f', 1)
         .arg(where.x())
         .arg(where.y())
-        .arg(tolerance);
+        .arg(kTileTolerance);
 }
 }  // namespace
 
