@@ -136,7 +136,14 @@ void fitGameToPage(ui::FormRegistry& forms, ui::Zoom& zoom)
     pageZoom = &zoom;
     zoom.setKeepsWindowsOnScreen(false);
     QObject::connect(&zoom, &ui::Zoom::scaleChanging, &zoom, [](qreal scale) { vintalem_scaling_js(scale); });
-    QObject::connect(&zoom, &ui::Zoom::scaleChanged, &zoom, [] { tellScene(); });
+    // A frame drawn by the page keeps its page pixels: at a new scale a window at the page's edge
+    // may reach past it by its border, and comes back.
+    QObject::connect(&zoom, &ui::Zoom::scaleChanged, &zoom, [] {
+        for (QWidget* window : shownWindows())
+            if (const QRect frame = window->frameGeometry(); frame.left() < 0 || frame.top() < 0)
+                window->move(std::max(frame.left(), 0), std::max(frame.top(), 0));
+        tellScene();
+    });
     refit();
     // Once more when the first windows have shown and the page has measured their frames.
     QTimer::singleShot(0, &zoom, [&zoom] { QTimer::singleShot(0, &zoom, [] { refit(); }); });
