@@ -87,6 +87,17 @@ addEventListener("keydown", (e) => {
   e.stopPropagation();
   if (steps) zoomBy(steps); else zoomed((g) => g.vintalemZoomTo(1));
 }, true);
+// F6 goes from the game to the page's bar and back, as it goes between a browser's panes: the
+// game keeps Tab for its own controls.
+addEventListener("keydown", (e) => {
+  if (e.key !== "F6" || e.ctrlKey || e.altKey || e.metaKey || e.shiftKey) return;
+  const bar = document.getElementById("barra");
+  if (bar.inert) return;
+  e.preventDefault();
+  e.stopPropagation();
+  if (bar.contains(document.activeElement)) window.vintalemModule?.vintalemA11ySync?.();
+  else bar.querySelector("button:not([hidden])").focus();
+}, true);
 // Ctrl+wheel (and a touchpad's pinch) zooms; zoomed past the room, the wheel scrolls it.
 let wheel = 0;
 vista.addEventListener("wheel", (e) => {
