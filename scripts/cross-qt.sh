@@ -78,12 +78,18 @@ wasm)
         export EMSDK
     fi
     compiler="emcc-$(emcc -dumpversion 2>/dev/null)"
+    # Each download counts in a page: what the game never uses goes too (MIME types, XML
+    # streams, other calendars, gestures, the fast but large SHA-3).
     opts=("${common[@]}" -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DFEATURE_thread=OFF
           -DFEATURE_optimize_size=ON "${unused[@]}"
+          -DFEATURE_mimetype=OFF -DFEATURE_xmlstream=OFF
+          -DFEATURE_hijricalendar=OFF -DFEATURE_islamiccivilcalendar=OFF
+          -DFEATURE_jalalicalendar=OFF -DFEATURE_gestures=OFF -DFEATURE_sha3_fast=OFF
           -DCMAKE_TOOLCHAIN_FILE="$EMSDK/upstream/emscripten/cmake/Modules/Platform/Emscripten.cmake")
     # The game carries and draws its own face: Qt's embedded fonts would only weigh. The page
     # scales the game, and the pointer must land where it points at any scale.
-    patches=(no-wasm-fonts scaled-pointer)
+    # The page draws no style's icons and reads only TrueType faces.
+    patches=(no-wasm-fonts scaled-pointer no-style-images truetype-only)
     ;;
 *) echo "cross-qt: unknown target $target" >&2; exit 2 ;;
 esac
@@ -129,6 +135,24 @@ echo "cross-qt: building qtbase $version for $target once, into $prefix" >&2
         [ "$(cat "$wasm/qwasmwindownonclientarea.cpp" "$wasm/qwasmwindowclientarea.cpp" "$wasm/qwasmwindow.cpp" |
              grep -o "$factor(" | wc -l)" -eq 12 ] ||
             { echo "cross-qt: the pointer's positions could not be scaled" >&2; exit 1; }
+    fi
+    if [[ " ${patches[*]} " == *" no-style-images "* ]]; then
+        # Of the styles' pictures the game's Fusion draws only the group box's frame; the
+        # message box's logo is asked for by name when the application starts.
+        widgets="$src/src/widgets/CMakeLists.txt"
+        sed -i -e '/^set(qstyle_resource_files/,/^)$/{/"styles\/images\//{/fusion_groupbox/!d}}' \
+            -e '/^set(qstyle1_resource_files/,/^)$/d' \
+            -e '/^qt_internal_add_resource(Widgets "qstyle1"/,/^)$/d' \
+            -e '/^set(qstyle_resource_fusion_files/,/^)$/d' \
+            -e '/^qt_internal_add_resource(Widgets "qstyle_fusion"/,/^)$/d' "$widgets"
+        [ "$(grep -c '"styles/images/' "$widgets")" -eq 1 ] ||
+            { echo "cross-qt: the styles' pictures could not be left out" >&2; exit 1; }
+    fi
+    if [[ " ${patches[*]} " == *" truetype-only "* ]]; then
+        modules="$src/src/3rdparty/freetype/include/freetype/config/ftmodule.h"
+        sed -i -E '/FT_USE_MODULE\( *FT_(Driver_ClassRec|Module_Class|Renderer_Class), *(t1|cff|t1cid|pfr|t42|winfnt|pcf|bdf)_driver_class|(psaux|pshinter)_module_class|ft_(sdf|bitmap_sdf|svg)_renderer_class *\)/d' "$modules"
+        [ "$(grep -c '^FT_USE_MODULE' "$modules")" -eq 6 ] ||
+            { echo "cross-qt: FreeType's other font formats could not be left out" >&2; exit 1; }
     fi
     cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$prefix" "${opts[@]}" >&2
     cmake --build "$work/build" -j "$jobs" >&2

@@ -540,10 +540,10 @@ def slow_loads(driver, url):
     judged: the goals are 1.5 s and 2.5 s."""
     conditions = {"offline": False, "latency": 40, "downloadThroughput": 1_250_000, "uploadThroughput": 1_250_000}
     fast = {"offline": False, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1}
-    for what, setting, undo in (
-            ("the processor four times slower", lambda: driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4}),
+    for what, goal, setting, undo in (
+            ("the processor four times slower", 1500, lambda: driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4}),
              lambda: driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})),
-            ("a 10 Mbit/s line with 40 ms latency", lambda: driver.execute_cdp_cmd("Network.emulateNetworkConditions", conditions),
+            ("a 10 Mbit/s line with 40 ms latency", 2500, lambda: driver.execute_cdp_cmd("Network.emulateNetworkConditions", conditions),
              lambda: driver.execute_cdp_cmd("Network.emulateNetworkConditions", fast))):
         slow = []
         driver.execute_cdp_cmd("Network.enable", {})
@@ -557,7 +557,8 @@ def slow_loads(driver, url):
         driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": False})
         profile(driver, what, slow[-1])
         print(f"measured: first frame with {what} {statistics.median(slow):.0f} ms "
-              f"(median of 3: {', '.join(f'{t:.0f}' for t in slow)})", flush=True)
+              f"(median of 3: {', '.join(f'{t:.0f}' for t in slow)}; the goal is {goal} ms: "
+              f"{'met' if statistics.median(slow) <= goal else 'missed'})", flush=True)
 
 
 def measure(driver, url, folder):
@@ -571,16 +572,18 @@ def measure(driver, url, folder):
         rises.append(sum(1 for a, b in zip([0] + values, values) if b > a))
     profile(driver, "empty cache", times[-1])
     median = statistics.median(times)
-    check("first frame of both windows within 2 s with an empty cache (median of 5 loads; the goal is 0.5 s)",
-          median < 2000, f"{median:.0f} ms ({', '.join(f'{t:.0f}' for t in times)})")
+    check("first frame of both windows within 1 s with an empty cache (median of 5 loads; the goal is 0.5 s)",
+          median < 1000, f"{median:.0f} ms ({', '.join(f'{t:.0f}' for t in times)})")
     later = []
     for _ in range(5):
         driver.get("about:blank")
         driver.get(url)
         later.append(driver.execute_async_script(FIRST_FRAME))
     profile(driver, "later visit", later[-1])
-    print(f"measured: first frame on a later visit {statistics.median(later):.0f} ms (median of 5: "
-          f"{', '.join(f'{t:.0f}' for t in later)}; the goal is 0.3 s and half the empty cache's)", flush=True)
+    warm = statistics.median(later)
+    print(f"measured: first frame on a later visit {warm:.0f} ms (median of 5: {', '.join(f'{t:.0f}' for t in later)}; "
+          f"the goal is 0.3 s and half the empty cache's {median:.0f} ms: "
+          f"{'met' if warm <= min(300, median / 2) else 'missed'})", flush=True)
     total = int(driver.execute_script("return document.getElementById('avanzamento').max"))
     check("the loading bar fills with the code received, rising at least three times", min(rises) >= 3
           and driver.execute_script("return vintalemBarValues.at(-1)") == total, f"rises {rises}, of {total} bytes")
@@ -592,7 +595,7 @@ def measure(driver, url, folder):
         size = min(os.path.getsize(f) for f in forms) if all(map(os.path.exists, forms)) else os.path.getsize(os.path.join(folder, name))
         sent += size
         print(f"  {name}: {size} bytes")
-    check("bytes sent for one page load at most 2.4 MB", sent <= 2_400_000, f"{sent} bytes")
+    check("bytes sent for one page load at most 2.2 MB", sent <= 2_200_000, f"{sent} bytes")
     with open(os.path.join(folder, "vintalem.wasm"), "rb") as f:
         code = f.read()
     check("none of Qt's embedded fonts in the code", b"Bitstream" not in code and b"DejaVu Sans Mono" not in code)
