@@ -293,7 +293,13 @@ async function worker() {
   try {
     const mine = (w) => w && w.scriptURL.endsWith("sw.js?build=" + BUILD);
     const taken = new Promise((resolve) => navigator.serviceWorker.addEventListener("controllerchange", resolve));
-    await navigator.serviceWorker.register("sw.js?build=" + BUILD);
+    const registered = navigator.serviceWorker.register("sw.js?build=" + BUILD);
+    // A later visit of the same build: its worker already serves the page, so nothing waits.
+    if (mine(navigator.serviceWorker.controller)) {
+      registered.catch((e) => console.warn("Vintalem:", e));
+      return;
+    }
+    await registered;
     if (mine(navigator.serviceWorker.controller)) return;
     await Promise.race([taken, new Promise((resolve) => setTimeout(resolve, 5000))]);
   } catch (e) {
