@@ -40,7 +40,7 @@ cp "$build/vintalem.js" "$build/vintalem.wasm" "$qt/plugins/platforms/qtloader.j
 cp packaging/windows/vintalem.ico "$out/favicon.ico"
 # The teacher's QR code: Debian's JavaScript QR code generator, loaded when first shown.
 cp /usr/share/javascript/qrcode-generator/qrcode.js "$out/qrcode.js"
-# How Apache serves the folder as it stands (nginx: app/web/nginx.conf, in the README).
+# How Apache serves the folder as it stands (nginx: app/web/nginx.conf, in docs/web.md).
 cp app/web/htaccess "$out/.htaccess"
 for size in 192 512; do rsvg-convert -w $size -h $size data/vintalem.svg -o "$out/icona-$size.png"; done
 # The build's identity names the service worker's cache, so a new build replaces the old one

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """The page as a school serves it: Debian's apache2 with the folder's own .htaccess, or nginx with
-the README's server block, each started here on a free port of 127.0.0.1 with a configuration of
+the server block of docs/web.md, each started here on a free port of 127.0.0.1 with a configuration of
 its own and stopped after. Checks what each sends (types, compressed copies, caching, the page's
 policy), then loads the page in headless Chromium: its first frame, no policy violation, the
 offline reload and the update from one build to the next. With --load, thirty browsers' worth of
@@ -57,7 +57,7 @@ def start_apache(root, port, run):
 
 
 def start_nginx(root, port, run):
-    # The README's server block, on this port and folder.
+    # The server block of docs/web.md, on this port and folder.
     with open(os.path.join(HERE, "app/web/nginx.conf")) as f:
         block = f.read().replace("listen 80;", f"listen 127.0.0.1:{port};").replace("root /var/www/vintalem;", f"root {root};")
     conf = os.path.join(run, "nginx.conf")
