@@ -15,16 +15,7 @@ fail() { echo "msi: FAILED: $*" >&2; import -window root "$dist/msi-failure.png"
 passed=0
 ok() { echo "msi: ok: $*"; passed=$((passed + 1)); }
 
-# Window titles are matched whole; a title is passed as an argument, never spliced into code.
-wait_for() {
-    timeout 60 bash -c 'until xdotool search --onlyvisible --name "^$0\$" >/dev/null 2>&1; do sleep 0.2; done' "$1" \
-        || fail "no window '$1'"
-    xdotool search --onlyvisible --name "^$1\$" | head -n1
-}
-gone() {
-    timeout 30 bash -c 'while xdotool search --onlyvisible --name "^$0\$" >/dev/null 2>&1; do sleep 0.2; done' "$1" \
-        || fail "window '$1' still there"
-}
+. scripts/xwin.sh
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 quit() {
     xdotool windowactivate --sync "$1"; sleep 0.3

@@ -18,18 +18,19 @@ mkdir -p "$out"
 scripts/wine-run cmd /c exit >/dev/null
 timeout 120 scripts/wine-run "$build/tools/vintalem_screenshots.exe" "$(winepath -w "$out")"
 
+fail() { echo "windows-screenshots: FAILED: $*" >&2; exit 1; }
+. scripts/xwin.sh
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 for dpi in 96 120 144 192; do
     scripts/wine-run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
     WINEPREFIX=$VINTALEM_WINEPREFIX wineserver -k 2>/dev/null || true
     scripts/wine-run "$build/vintalem.exe" &
     game=$!
-    main=$(timeout 60 bash -c 'until id=$(xdotool search --onlyvisible --name "^Vintalem$" | head -n1) && [ -n "$id" ]; do sleep 0.2; done; echo $id')
-    timeout 30 bash -c 'until xdotool search --onlyvisible --name "^Tabella degli Aminoacidi$" >/dev/null; do sleep 0.2; done'
+    main=$(wait_for Vintalem); wait_for 'Tabella degli Aminoacidi' 30 >/dev/null
     xdotool windowactivate --sync "$main"; sleep 0.5
     for _ in $(seq 21); do keys Tab; done
     keys space
-    timeout 30 bash -c 'until xdotool search --onlyvisible --name "^mutazioni$" >/dev/null; do sleep 0.2; done'
+    wait_for mutazioni 30 >/dev/null
     sleep 1
     import -window root "$out/screen-${dpi}dpi.png"
     echo "wrote $out/screen-${dpi}dpi.png"
