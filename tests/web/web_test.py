@@ -39,8 +39,10 @@ def serve(folder, port=0):
     return server
 
 
-def browser(width, height, webgl=True):
+def browser(width, height, webgl=True, switches=()):
     options = webdriver.ChromeOptions()
+    for arg in switches:
+        options.add_argument(arg)
     options.binary_location = "/usr/bin/chromium"
     for arg in ("--headless=new", "--no-sandbox", f"--window-size={width},{height}", "--force-device-scale-factor=1",
                 "--lang=it"):
